@@ -1,0 +1,16 @@
+// Writers of the day tables, for the holiday rules only.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kyotu1 {
+
+// Empties every cell of months 0 to 12 and days 0 to 31. Month 13 and day 32
+// are never written, so they stay empty from the start.
+void reset_day_tables();
+
+// Marks the day a holiday: sets its flag to 1 and its name together.
+void place_holiday(std::int16_t month, std::int16_t day, std::string_view name);
+
+}  // namespace kyotu1

@@ -1,0 +1,146 @@
+// The national holidays as the calendar knows them: fixed dates, the equinox
+// days from year lists that run to 2100, the Monday rules from 2000 and 2003,
+// and two one-off days. Later changes of the holiday law are not built in.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+
+#include "engine/day_tables.h"
+#include "engine/kyotu1.h"
+
+namespace kyotu1 {
+namespace {
+
+struct FixedHoliday {
+    std::int16_t month;
+    std::int16_t day;
+    std::string_view name;
+};
+
+constexpr std::array<FixedHoliday, 9> fixed_holidays = {{
+    {1, 1, "元旦"},
+    {2, 11, "建国記念日"},
+    {4, 29, "緑の日"},
+    {5, 3, "憲法記念日"},
+    {5, 4, "国民の休日"},
+    {5, 5, "子供の日"},
+    {11, 3, "文化の日"},
+    {11, 23, "勤労感謝の日"},
+    {12, 23, "天皇誕生日"},
+}};
+
+constexpr std::array<std::int16_t, 20> vernal_equinox_on_21st = {
+    2002, 2003, 2006, 2007, 2010, 2011, 2014, 2015, 2018, 2019,
+    2022, 2023, 2027, 2031, 2035, 2039, 2043, 2047, 2051, 2055,
+};
+constexpr std::array<std::int16_t, 2> vernal_equinox_on_19th = {2092, 2096};
+
+constexpr std::array<std::int16_t, 42> autumnal_equinox_on_22nd = {
+    2012, 2016, 2020, 2024, 2028, 2032, 2036, 2040, 2044, 2045, 2048, 2049, 2052, 2053,
+    2056, 2057, 2060, 2061, 2064, 2065, 2068, 2069, 2072, 2073, 2076, 2077, 2078, 2080,
+    2081, 2082, 2084, 2085, 2086, 2088, 2089, 2090, 2092, 2093, 2094, 2096, 2097, 2098,
+};
+
+// The Tuesdays caught between the third-Monday 敬老の日 and the equinox.
+constexpr std::array<std::int16_t, 8> citizens_holiday_on_22nd = {
+    2009, 2015, 2026, 2037, 2043, 2054, 2071, 2099,
+};
+constexpr std::array<std::int16_t, 6> citizens_holiday_on_21st = {
+    2032, 2049, 2060, 2077, 2088, 2094,
+};
+
+// Day of the month of the n-th Monday, by the weekday of the month's first day.
+constexpr std::array<std::int16_t, 7> second_monday = {9, 8, 14, 13, 12, 11, 10};
+constexpr std::array<std::int16_t, 7> third_monday = {16, 15, 21, 20, 19, 18, 17};
+
+constexpr std::int16_t first_happy_monday_year = 2000;    // 成人の日, 体育の日
+constexpr std::int16_t second_happy_monday_year = 2003;   // 海の日, 敬老の日
+constexpr std::int16_t first_marine_day_year = 1996;
+
+template <std::size_t N>
+bool listed(const std::array<std::int16_t, N>& years, std::int16_t year) {
+    return std::ranges::find(years, year) != years.end();
+}
+
+// Places the holiday on the n-th Monday of the month, looked up by the weekday
+// of the month's first day.
+void place_on_monday(std::int16_t year, std::int16_t month,
+                     const std::array<std::int16_t, 7>& monday_table, std::string_view name) {
+    const std::int16_t weekday = yobi_keisan(year, month, 1);
+    if (weekday < sunday || weekday > saturday) {
+        msg_box("バグです", mb_ok_only, "");
+        return;
+    }
+    place_holiday(month, monday_table[static_cast<std::size_t>(weekday)], name);
+}
+
+void place_fixed_holidays() {
+    for (const FixedHoliday& holiday : fixed_holidays) {
+        place_holiday(holiday.month, holiday.day, holiday.name);
+    }
+}
+
+void place_equinoxes(std::int16_t year) {
+    std::int16_t vernal_day = 20;
+    if (listed(vernal_equinox_on_21st, year)) vernal_day = 21;
+    if (listed(vernal_equinox_on_19th, year)) vernal_day = 19;
+    place_holiday(3, vernal_day, "春分の日");
+
+    place_holiday(9, listed(autumnal_equinox_on_22nd, year) ? 22 : 23, "秋分の日");
+}
+
+void place_september_citizens_holiday(std::int16_t year) {
+    if (listed(citizens_holiday_on_22nd, year)) place_holiday(9, 22, "国民の休日");
+    if (listed(citizens_holiday_on_21st, year)) place_holiday(9, 21, "国民の休日");
+}
+
+void place_one_off_days(std::int16_t year) {
+    if (year == 1990) place_holiday(11, 12, "即位礼正殿の儀");
+    if (year == 1993) place_holiday(6, 9, "皇太子朔陽親王の結婚の儀");
+}
+
+void place_coming_of_age_and_sports_days(std::int16_t year) {
+    if (year < first_happy_monday_year) {
+        place_holiday(1, 15, "成人の日");
+        place_holiday(10, 10, "体育の日");
+        return;
+    }
+    place_on_monday(year, 1, second_monday, "成人の日");
+    place_on_monday(year, 10, second_monday, "体育の日");
+}
+
+void place_marine_day(std::int16_t year) {
+    if (year >= second_happy_monday_year) {
+        place_on_monday(year, 7, third_monday, "海の日");
+    } else if (year >= first_marine_day_year) {
+        place_holiday(7, 20, "海の日");
+    }
+}
+
+void place_respect_for_the_aged_day(std::int16_t year) {
+    if (year >= second_happy_monday_year) {
+        place_on_monday(year, 9, third_monday, "敬老の日");
+    } else {
+        place_holiday(9, 15, "敬老の日");
+    }
+}
+
+}  // namespace
+
+void syukujitu_set(std::int16_t year) {
+    if (year < min_year) throw std::out_of_range("year before 1");
+    if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");
+
+    reset_day_tables();
+    place_fixed_holidays();
+    place_equinoxes(year);
+    place_september_citizens_holiday(year);
+    place_one_off_days(year);
+    place_coming_of_age_and_sports_days(year);
+    place_marine_day(year);
+    place_respect_for_the_aged_day(year);
+}
+
+}  // namespace kyotu1

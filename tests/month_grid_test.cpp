@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "engine/kyotu1.h"
+#include "support/message_recorder.h"
+#include "view/month_grid.h"
+
+namespace {
+
+using kyotu1::colour_cyan;
+using kyotu1::colour_light_red;
+using kyotu1::colour_white;
+using kyotu1::GridModel;
+
+class MonthGrid : public ::testing::Test {
+protected:
+    GridModel draw(std::int16_t year, std::int16_t month) {
+        GridModel grid{};
+        kyotu1::hyoji_cal(grid, year, month);
+        return grid;
+    }
+    korinde_test::MessageRecorder recorder{{2004, 11, 22}};
+};
+
+struct MonthShape {
+    std::int16_t year, month;
+    std::size_t first_cell, last_cell;
+    const char* title;
+};
+
+// Which cells a month occupies, its captions, the hidden cells and the title.
+TEST_F(MonthGrid, DaysLandInTheirCells) {
+    const MonthShape shapes[] = {
+        {2009, 2, 0, 27, "2009年 2月"},  {2009, 8, 6, 36, "2009年 8月"},
+        {2012, 9, 6, 35, "2012年 9月"},  {2004, 11, 1, 30, "2004年 11月"},
+        {2000, 2, 2, 30, "2000年 2月"},  {2004, 2, 0, 28, "2004年 2月"},
+        {2003, 2, 6, 33, "2003年 2月"},  {2100, 2, 1, 28, "2100年 2月"},
+        {1977, 1, 6, 36, "1977年 1月"},  {1900, 3, 4, 34, "1900年 3月"},
+        {1, 1, 0, 30, "1年 1月"},
+    };
+    for (const auto& s : shapes) {
+        const GridModel grid = draw(s.year, s.month);
+        EXPECT_EQ(grid.title, s.title);
+        for (std::size_t j = 0; j < kyotu1::grid_cells; ++j) {
+            const auto& cell = grid.cells[j];
+            const bool inside = j >= s.first_cell && j <= s.last_cell;
+            EXPECT_EQ(cell.visible, inside) << s.title << " cell " << j;
+            const std::string caption = inside ? kyotu1::day_caption(static_cast<int>(j - s.first_cell + 1)) : "";
+            EXPECT_EQ(cell.caption, caption) << s.title << " cell " << j;
+            if (!inside) {
+                EXPECT_EQ(cell.back_colour, colour_white) << s.title << " cell " << j;
+            }
+        }
+    }
+}
+
+TEST(DayCaption, RightAlignedInTwoCharacters) {
+    EXPECT_EQ(kyotu1::day_caption(1), " 1");
+    EXPECT_EQ(kyotu1::day_caption(9), " 9");
+    EXPECT_EQ(kyotu1::day_caption(10), "10");
+    EXPECT_EQ(kyotu1::day_caption(31), "31");
+}
+
+struct Colouring {
+    const char* what;
+    std::int16_t year, month;
+    kyotu1::Date today;
+    std::set<std::size_t> light_red;
+    std::set<std::size_t> cyan;
+};
+
+TEST_F(MonthGrid, Colours) {
+    const Colouring cases[] = {
+        {"Sundays and 11 February", 2009, 2, {2004, 11, 22}, {0, 7, 14, 21, 10}, {}},
+        {"today on a Sunday holiday stays cyan, the Monday after is light red",
+         2006, 1, {2006, 1, 1}, {1, 7, 8, 14, 21, 28}, {0}},
+        {"Monday after a Sunday holiday, but not the Tuesday after a Monday holiday",
+         2006, 1, {2004, 11, 22}, {0, 1, 7, 8, 14, 21, 28}, {}},
+        {"a Saturday holiday colours no Monday", 2006, 12, {2004, 11, 22}, {7, 14, 21, 27, 28, 35}, {}},
+        {"the 1st in a Monday cell stays white; today cyan", 2004, 11, {2004, 11, 22},
+         {3, 7, 14, 21, 23, 28}, {22}},
+        {"same month of another year has no cyan", 2005, 11, {2004, 11, 22}, {4, 7, 14, 21, 24, 28}, {}},
+        {"five days off in a row", 2049, 9, {2049, 9, 21}, {7, 14, 21, 22, 24, 28}, {23}},
+    };
+    for (const auto& c : cases) {
+        recorder.set_today(c.today);
+        const GridModel grid = draw(c.year, c.month);
+        for (std::size_t j = 0; j < kyotu1::grid_cells; ++j) {
+            std::uint32_t expected = colour_white;
+            if (c.light_red.contains(j)) expected = colour_light_red;
+            if (c.cyan.contains(j)) expected = colour_cyan;
+            EXPECT_EQ(grid.cells[j].back_colour, expected) << c.what << ": cell " << j;
+        }
+    }
+}
+
+TEST_F(MonthGrid, RedrawLeavesNothingBehind) {
+    const GridModel fresh = draw(2009, 2);
+    GridModel grid{};
+    kyotu1::hyoji_cal(grid, 2009, 8);
+    kyotu1::hyoji_cal(grid, 2009, 2);
+    for (std::size_t j = 0; j < kyotu1::grid_cells; ++j) {
+        EXPECT_EQ(grid.cells[j].caption, fresh.cells[j].caption) << j;
+        EXPECT_EQ(grid.cells[j].back_colour, fresh.cells[j].back_colour) << j;
+        EXPECT_EQ(grid.cells[j].visible, fresh.cells[j].visible) << j;
+    }
+    EXPECT_EQ(grid.title, fresh.title);
+}
+
+TEST_F(MonthGrid, ReadsTheClockOnEveryDraw) {
+    GridModel grid{};
+    kyotu1::hyoji_cal(grid, 2004, 11);
+    EXPECT_EQ(grid.cells[22].back_colour, colour_cyan);
+    recorder.set_today({2004, 11, 23});
+    kyotu1::hyoji_cal(grid, 2004, 11);
+    EXPECT_EQ(grid.cells[22].back_colour, colour_white);
+    EXPECT_EQ(grid.cells[23].back_colour, colour_cyan);
+}
+
+TEST_F(MonthGrid, WarnsBeforeDrawingAfter2100) {
+    const GridModel grid = draw(2101, 1);
+    EXPECT_EQ(recorder.texts(), std::vector<std::string>{"2100年までです！"});
+    EXPECT_EQ(grid.title, "2101年 1月");
+    EXPECT_EQ(grid.cells[6].caption, " 1");  // 1 January 2101 is a Saturday
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+#include "view/month_grid.h"
+
+#include "engine/kyotu1.h"
+#include "view/number_text.h"
+
+namespace kyotu1 {
+namespace {
+
+bool is_sunday_cell(std::size_t j) { return j % 7 == sunday; }
+bool is_monday_cell(std::size_t j) { return j % 7 == monday; }
+
+std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day,
+                         std::size_t cell, const Date& today) {
+    if (year == today.year && month == today.month && day == today.day) return colour_cyan;
+    if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return colour_light_red;
+    // The Monday after a Sunday holiday is off too, though the tables name no holiday.
+    if (holiday_flag(month, day - 1) == 1 && is_monday_cell(cell)) return colour_light_red;
+    return colour_white;
+}
+
+}  // namespace
+
+std::string day_caption(int day) { return day < 10 ? " " + std::to_string(day) : std::to_string(day); }
+
+std::string month_title(std::int16_t year, std::int16_t month) {
+    return std::to_string(year) + "年" + signed_text(month) + "月";
+}
+
+void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
+    syukujitu_set(year);
+    const Date today = system_date();
+    const std::int16_t days = month_days(year, month);
+
+    for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false};
+
+    const std::int16_t first_weekday = yobi_keisan(year, month, 1);
+    for (std::int16_t day = 1; day <= days; ++day) {
+        const auto j = static_cast<std::size_t>(first_weekday + day - 1);
+        grid.cells.at(j) = {day_caption(day), day_colour(year, month, day, j, today), true};
+    }
+    grid.title = month_title(year, month);
+}
+
+}  // namespace kyotu1

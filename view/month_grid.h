@@ -1,0 +1,42 @@
+// One month drawn into a plain model of the day grid, which the window copies
+// onto its labels.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kyotu1 {
+
+inline constexpr std::size_t grid_cells = 37;
+
+// Back colours, written 0x00BBGGRR.
+inline constexpr std::uint32_t colour_white = 0xFFFFFF;
+inline constexpr std::uint32_t colour_light_red = 0xC0C0FF;
+inline constexpr std::uint32_t colour_cyan = 0xFFFF00;
+
+struct GridModel {
+    struct Cell {
+        std::string caption;
+        std::uint32_t back_colour;
+        bool visible;
+    };
+    // Cell j stands in column j mod 7 (0 Sunday) and row j div 7.
+    std::array<Cell, grid_cells> cells;
+    // The caption of the frame above the grid.
+    std::string title;
+};
+
+// Draws the month: rebuilds the day tables for the year, then fills the cells
+// of the month's days with their numbers and colours (today cyan; Sundays and
+// holidays light red; a Monday after a holiday light red; otherwise white),
+// hides the rest and writes the title.
+void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month);
+
+// A day number right-aligned in two characters: " 5", "23".
+std::string day_caption(int day);
+
+// "2004年 11月": the month keeps the place of a sign.
+std::string month_title(std::int16_t year, std::int16_t month);
+
+}  // namespace kyotu1

@@ -1,0 +1,26 @@
+// Stepping the displayed month (disp_year, disp_month) and tracking the
+// modifier that decides the step (key_mode).
+#pragma once
+
+#include <cstdint>
+
+namespace kyotu1 {
+
+// Modifier mask bits of a key event.
+inline constexpr std::int16_t mask_shift = 1;
+inline constexpr std::int16_t mask_ctrl = 2;
+inline constexpr std::int16_t mask_alt = 4;
+
+// Key down with exactly Shift or exactly Ctrl held selects a year or a
+// ten-year step; any other mask leaves the mode as it is.
+void modifier_key_down(std::int16_t mask);
+// Key up with no modifier held any more returns to month steps.
+void modifier_key_up(std::int16_t mask);
+
+// One step back ("前月") or forward ("翌月") by month, year or ten years as
+// key_mode says. Returns false, changing nothing, when the step would leave
+// the supported years; the caller redraws only after a true result.
+bool step_back();
+bool step_forward();
+
+}  // namespace kyotu1
