@@ -1,0 +1,35 @@
+# Shared by the scripts: the project root, Debian packages, the build.
+set -euo pipefail
+
+project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build_dir=${KORINDE_BUILD_DIR:-$project_root/build}
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
+
+# Installs whichever of the named Debian packages are missing.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing Debian packages: ${missing[*]}" >&2
+        echo "Install them as root: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}" >&2
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+# Configures (once) and builds the named targets, or everything.
+build() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$project_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKORINDE_WERROR="$werror" >/dev/null
+    cmake --build "$build_dir" ${1:+--target "$@"}
+}

@@ -1,0 +1,113 @@
+#include "ui/platform.h"
+
+#include <array>
+
+#include <QApplication>
+#include <QDate>
+#include <QFont>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "engine/checked.h"
+
+#ifndef KORINDE_VERSION
+#define KORINDE_VERSION "0"
+#endif
+
+namespace korinde {
+namespace {
+
+using Button = QMessageBox::StandardButton;
+
+// The button sets of the low three bits of a button-and-icon value, in the
+// order the default-button bits count them.
+const std::array<std::vector<Button>, 6> button_sets = {{
+    {QMessageBox::Ok},
+    {QMessageBox::Ok, QMessageBox::Cancel},
+    {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore},
+    {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
+    {QMessageBox::Yes, QMessageBox::No},
+    {QMessageBox::Retry, QMessageBox::Cancel},
+}};
+
+struct Answer {
+    Button button;
+    std::int16_t code;
+};
+constexpr std::array<Answer, 7> answer_codes = {{
+    {QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}, {QMessageBox::Abort, 3}, {QMessageBox::Retry, 4},
+    {QMessageBox::Ignore, 5}, {QMessageBox::Yes, 6}, {QMessageBox::No, 7},
+}};
+
+QMessageBox::Icon icon_for(std::int16_t style) {
+    switch (style & 0x70) {
+        case 16: return QMessageBox::Critical;
+        case 32: return QMessageBox::Question;
+        case 48: return QMessageBox::Warning;
+        case 64: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+const std::vector<Button>& buttons_for(std::int16_t style) {
+    const auto set = static_cast<std::size_t>(style & 7);
+    return set < button_sets.size() ? button_sets[set] : button_sets[0];
+}
+
+std::int16_t code_for(QAbstractButton* clicked, const QMessageBox& box) {
+    const Button button = box.standardButton(clicked);
+    for (const Answer& answer : answer_codes) {
+        if (answer.button == button) return answer.code;
+    }
+    return kyotu1::answer_ok;
+}
+
+}  // namespace
+
+void prepare_application(QApplication& app) {
+    QApplication::setApplicationName("Korinde");
+    QApplication::setApplicationVersion(KORINDE_VERSION);
+    // The classic style sets the frame's caption into its top edge and gives
+    // the buttons the flat look the small window was drawn for.
+    QApplication::setStyle("Windows");
+    // The window keeps its own font names; the IPA faces were made to match
+    // the metrics of the two Japanese ones.
+    QFont::insertSubstitution("ＭＳ Ｐゴシック", "IPAPGothic");
+    QFont::insertSubstitution("ＭＳ ゴシック", "IPAGothic");
+    QFont::insertSubstitution("Small Fonts", "DejaVu Sans");
+    app.setQuitOnLastWindowClosed(true);
+}
+
+void install_platform_hooks() {
+    kyotu1::msg_box = show_message_box;
+    kyotu1::system_date = local_date;
+}
+
+std::int16_t show_message_box(const std::string& text, std::int16_t style, const std::string& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromStdString(title.empty() ? kyotu1::app_title : title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+    box.setIcon(icon_for(style));
+    const std::vector<Button>& buttons = buttons_for(style);
+    for (const Button button : buttons) box.addButton(button);
+    const auto default_index = static_cast<std::size_t>((style >> 8) & 3);
+    box.setDefaultButton(buttons[default_index < buttons.size() ? default_index : 0]);
+    box.exec();
+    return code_for(box.clickedButton(), box);
+}
+
+kyotu1::Date local_date() {
+    const QDate today = QDate::currentDate();
+    return {kyotu1::checked_narrow<std::int16_t>(today.year()), static_cast<std::int16_t>(today.month()),
+            static_cast<std::int16_t>(today.day())};
+}
+
+QColor colour_from_bgr(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+void end_program() { QCoreApplication::quit(); }
+
+}  // namespace korinde

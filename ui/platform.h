@@ -1,0 +1,33 @@
+// What the calendar needs of the desktop, over Qt: message boxes, the clock,
+// fonts and style, the end of the program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QColor>
+
+#include "engine/kyotu1.h"
+
+class QApplication;
+
+namespace korinde {
+
+// Sets the application's name, version, style and font substitutions. Call
+// once, before the window is created.
+void prepare_application(QApplication& app);
+
+// Installs the real message boxes and clock into the engine's hooks.
+void install_platform_hooks();
+
+// A modal QMessageBox for a button-and-icon value; returns the answer code.
+std::int16_t show_message_box(const std::string& text, std::int16_t style, const std::string& title);
+
+kyotu1::Date local_date();
+
+// Colours are kept as 0x00BBGGRR.
+QColor colour_from_bgr(std::uint32_t bgr);
+
+void end_program();
+
+}  // namespace korinde

@@ -1,0 +1,70 @@
+// The calendar window: the month frame with its weekday header and day grid,
+// the navigation buttons, the home page button, the red about box and the
+// text panel that takes the calendar's place.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include <QWidget>
+
+#include "view/month_grid.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+class wincal : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creates the controls and runs the start-up; show() it afterwards.
+    explicit wincal(QWidget* parent = nullptr);
+
+    // Draws the month into the grid and the frame's caption.
+    void hyoji_cal(std::int16_t year, std::int16_t month);
+    // Asks whether the computer is online and opens the home page.
+    void sakusya();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void create_frame();
+    void create_buttons();
+    void create_text_panel();
+    void set_tab_order();
+
+    void Form_Load();
+    void Form_Unload();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Label2_MouseUp(std::size_t index, std::int16_t button);
+    void Image2_MouseUp(std::int16_t button);
+    void Picture2_MouseUp(std::int16_t button);
+
+    void centre_on_screen();
+    void exchange_panel_edges();
+    void copy_grid_to_labels();
+    bool window_has_focus() const;
+
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLabel*, 7> Label1{};
+    std::array<QLabel*, kyotu1::grid_cells> Label2{};
+    QLabel* Image2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QFrame* Picture2 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+
+    kyotu1::GridModel grid_{};
+    // What each day label shows now, so a redraw touches only what changed.
+    kyotu1::GridModel shown_{};
+};
