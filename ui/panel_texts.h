@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "engine/kyotu1.h"
+
 namespace korinde {
 
 inline const std::string home_page_url = "https://korinde.example.jp/";
@@ -22,6 +24,13 @@ inline const std::string usage_notice =
     "下の赤色を左ｸﾘｯｸするとﾊﾞｰｼﾞｮﾝと作者ﾒｰﾙｱﾄﾞﾚｽ表示。\n\n"
     "注意：\n"
     "\n\n";  // the paragraph under 注意： has always been empty
+
+// The about panel: seven lines, each ending in CR LF, the text box's line break.
+inline std::string about_text() {
+    const std::string crlf = "\r\n";
+    return kyotu1::app_title + crlf + about_version + crlf + author_credit + crlf + about_mail_heading + crlf +
+           author_mail + crlf + about_home_page_heading + crlf + home_page_url + crlf;
+}
 
 inline const std::string home_page_question = "\nインターネットに接続していますか？\n\n作者のＨＰを開けます。\n\nパソコンの部屋と自己紹介をご覧下さい。";
 inline const std::string home_page_question_title = "インターネット接続";

@@ -79,19 +79,6 @@ QPushButton* create_button(QWidget* parent, const char* name, const char* captio
     return button;
 }
 
-// The text panel takes lines parted by CR LF; the text box itself breaks
-// lines at LF alone and would show a CR as one more line break.
-QString text_box_text(const std::string& crlf_text) {
-    return QString::fromStdString(crlf_text).replace("\r\n", "\n");
-}
-
-std::string about_text() {
-    const std::string crlf = "\r\n";
-    return kyotu1::app_title + crlf + korinde::about_version + crlf + korinde::author_credit + crlf +
-           korinde::about_mail_heading + crlf + korinde::author_mail + crlf + korinde::about_home_page_heading +
-           crlf + korinde::home_page_url + crlf;
-}
-
 }  // namespace
 
 wincal::wincal(QWidget* parent)
@@ -268,7 +255,7 @@ void wincal::Picture2_MouseUp(std::int16_t button) {
     if (button != kyotu1::button_left) return;
     if (kyotu1::panel_swapped == 0) {
         // Written before the exchange, so the panel comes into view filled.
-        Text1->setPlainText(text_box_text(about_text()));
+        Text1->setPlainText(QString::fromStdString(korinde::about_text()));
         exchange_panel_edges();
         kyotu1::panel_swapped = 1;
     } else {

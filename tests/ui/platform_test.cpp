@@ -1,0 +1,188 @@
+// The adapter to the desktop: real message boxes answered from the test,
+// key masks, mouse buttons, the browser, the end of the program.
+#include <functional>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/input_codes.h"
+#include "window_fixture.h"
+
+using namespace korinde_test;
+
+namespace {
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+};
+
+// Waits for the modal box the next call opens, records it and presses the
+// given button (or Return, for the default button, when none is given).
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton press) : press_(press) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start(5);
+    }
+    SeenBox seen;
+    bool answered = false;
+
+private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        timer_.stop();
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        for (QAbstractButton* b : box->buttons()) seen.buttons.append(box->standardButton(b));
+        std::sort(seen.buttons.begin(), seen.buttons.end());
+        if (box->defaultButton() != nullptr) seen.default_button = box->standardButton(box->defaultButton());
+        answered = true;
+        if (press_ == QMessageBox::NoButton) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            box->button(press_)->click();
+        }
+    }
+    QMessageBox::StandardButton press_;
+    QTimer timer_;
+};
+
+}  // namespace
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        korinde::prepare_application(*qApp);
+        kyotu1::title_set();
+    }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void message_boxes_have_the_buttons_and_icon_of_their_style_data();
+    void message_boxes_have_the_buttons_and_icon_of_their_style();
+    void modifier_mask_follows_the_key_itself_data();
+    void modifier_mask_follows_the_key_itself();
+    void mouse_buttons();
+    void desktop_browser_refuses_what_it_cannot_serve();
+    void closing_the_window_ends_the_program();
+    void colours_are_kept_blue_green_red();
+};
+
+void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style_data() {
+    using B = QMessageBox::StandardButton;
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("press");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::addColumn<QList<B>>("buttons");
+    QTest::addColumn<int>("default_button");
+    QTest::addColumn<int>("answer");
+    const QList<B> ok = {QMessageBox::Ok};
+    const QList<B> yes_no = {QMessageBox::Yes, QMessageBox::No};
+    QTest::newRow("OK, no icon, app title") << 0 << "" << int(QMessageBox::Ok) << QMessageBox::NoIcon << ok
+                                            << int(QMessageBox::Ok) << 1;
+    QTest::newRow("information") << 64 << "" << int(QMessageBox::Ok) << QMessageBox::Information << ok
+                                 << int(QMessageBox::Ok) << 1;
+    QTest::newRow("question answered No") << 52 << "インターネット接続" << int(QMessageBox::No) << QMessageBox::Warning
+                                          << yes_no << int(QMessageBox::Yes) << 7;
+    QTest::newRow("question, Return takes Yes") << 52 << "インターネット接続" << int(QMessageBox::NoButton)
+                                                << QMessageBox::Warning << yes_no << int(QMessageBox::Yes) << 6;
+    QTest::newRow("warning alone") << 48 << "x" << int(QMessageBox::Ok) << QMessageBox::Warning << ok
+                                   << int(QMessageBox::Ok) << 1;
+}
+
+void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style() {
+    QFETCH(int, style);
+    QFETCH(QString, title);
+    QFETCH(int, press);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QList<QMessageBox::StandardButton>, buttons);
+    QFETCH(int, default_button);
+    QFETCH(int, answer);
+    const std::string text = "\n一行目\n\n 2004年 11月 3日:文化の日\n\n";
+
+    BoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(press));
+    const std::int16_t result =
+        korinde::show_message_box(text, static_cast<std::int16_t>(style), title.toStdString());
+    QVERIFY(answerer.answered);
+    QCOMPARE(result, answer);
+    QCOMPARE(answerer.seen.title, title.isEmpty() ? QString("Korinde") : title);
+    QCOMPARE(answerer.seen.text, QString::fromStdString(text));
+    QCOMPARE(answerer.seen.icon, icon);
+    QCOMPARE(answerer.seen.buttons, buttons);
+    QCOMPARE(int(answerer.seen.default_button), default_button);
+}
+
+void PlatformTest::modifier_mask_follows_the_key_itself_data() {
+    QTest::addColumn<bool>("press");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<int>("mask");
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("Shift down, X11 style") << true << int(Qt::Key_Shift) << none << 0u << 1;
+    QTest::newRow("Shift down, reported") << true << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 1;
+    QTest::newRow("Shift up, still reported") << false << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 0;
+    QTest::newRow("Ctrl down with Shift") << true << int(Qt::Key_Control) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 3;
+    QTest::newRow("Shift up, Ctrl held") << false << int(Qt::Key_Shift)
+                                         << (Qt::ShiftModifier | Qt::ControlModifier) << 0u << 2;
+    QTest::newRow("Alt down") << true << int(Qt::Key_Alt) << none << 0u << 4;
+    QTest::newRow("Alt as Meta with Shift") << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0xffe8u << 5;
+    QTest::newRow("Super with Shift") << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0xffecu << 1;
+    QTest::newRow("letter with Ctrl") << true << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0u << 2;
+    QTest::newRow("letter up, nothing held") << false << int(Qt::Key_A) << none << 0u << 0;
+}
+
+void PlatformTest::modifier_mask_follows_the_key_itself() {
+    QFETCH(bool, press);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, held);
+    QFETCH(quint32, keysym);
+    QFETCH(int, mask);
+    const QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, held, 0, keysym, 0);
+    QCOMPARE(int(korinde::modifier_mask(event)), mask);
+}
+
+void PlatformTest::mouse_buttons() {
+    QCOMPARE(korinde::mouse_button_code(Qt::LeftButton), 1);
+    QCOMPARE(korinde::mouse_button_code(Qt::RightButton), 2);
+    QCOMPARE(korinde::mouse_button_code(Qt::MiddleButton), 4);
+    QCOMPARE(korinde::mouse_button_code(Qt::BackButton), 0);
+}
+
+void PlatformTest::desktop_browser_refuses_what_it_cannot_serve() {
+    QVERIFY_THROWS_EXCEPTION(korinde::AutomationError, korinde::create_desktop_browser("Word.Application"));
+    const auto browser = korinde::create_desktop_browser("internetexplorer.Application");
+    QVERIFY(browser != nullptr);
+    QVERIFY_THROWS_EXCEPTION(korinde::AutomationError, browser->navigate("not an address"));
+    browser->set_visible(false);  // nothing to open yet, and hiding opens nothing
+}
+
+void PlatformTest::closing_the_window_ends_the_program() {
+    MessageRecorder recorder;
+    auto* window = new wincal;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QTimer::singleShot(0, window, [window] { window->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // the program did not end
+    QCOMPARE(QApplication::exec(), 0);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PlatformTest::colours_are_kept_blue_green_red() {
+    QCOMPARE(korinde::colour_from_bgr(0xC0C0FF), QColor(255, 192, 192));
+    QCOMPARE(korinde::colour_from_bgr(0xFFFF00), QColor(0, 255, 255));
+    QCOMPARE(korinde::colour_from_bgr(0x0000FF), QColor(255, 0, 0));
+}
+
+QTEST_MAIN(PlatformTest)
+#include "platform_test.moc"

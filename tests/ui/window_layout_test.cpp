@@ -1,0 +1,171 @@
+// The window as it stands after start-up: places, texts, colours, focus.
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "ui/layout.h"
+#include "window_fixture.h"
+
+using namespace korinde_test;
+
+class WindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { korinde::prepare_application(*qApp); }
+    void init() { reset_program_state(); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void controls_stand_where_the_layout_puts_them_data();
+    void controls_stand_where_the_layout_puts_them();
+    void window_is_fixed_and_titled();
+    void start_up_centres_the_window();
+    void header_and_first_month();
+    void texts_and_fonts();
+    void pictures_have_their_pixel_sizes();
+    void focus_starts_on_the_hidden_text_panel_and_tabs_in_order();
+    void warning_comes_before_the_window_for_a_clock_after_2100();
+};
+
+void WindowLayoutTest::controls_stand_where_the_layout_puts_them_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+    // Twips from the layout table divided by 15.
+    QTest::newRow("Frame1") << "Frame1" << QRect(0, 0, 129, 145);
+    QTest::newRow("Text1") << "Text1" << QRect(152, 0, 129, 140);
+    QTest::newRow("Command1") << "Command1" << QRect(8, 152, 41, 25);
+    QTest::newRow("Command3") << "Command3" << QRect(56, 152, 17, 12);
+    QTest::newRow("Picture2") << "Picture2" << QRect(56, 168, 17, 9);
+    QTest::newRow("Command2") << "Command2" << QRect(80, 152, 41, 25);
+    QTest::newRow("Image2") << "Image2" << QRect(88, 128, 32, 12);
+    QTest::newRow("Label1_0") << "Label1_0" << QRect(8, 16, 17, 17);
+    QTest::newRow("Label1_6") << "Label1_6" << QRect(104, 16, 17, 17);
+    QTest::newRow("Label2_0") << "Label2_0" << QRect(8, 40, 17, 17);
+    QTest::newRow("Label2_6") << "Label2_6" << QRect(104, 40, 17, 17);
+    QTest::newRow("Label2_7") << "Label2_7" << QRect(8, 56, 17, 17);
+    QTest::newRow("Label2_35") << "Label2_35" << QRect(8, 120, 17, 17);
+    QTest::newRow("Label2_36") << "Label2_36" << QRect(24, 120, 17, 17);
+}
+
+void WindowLayoutTest::controls_stand_where_the_layout_puts_them() {
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    MessageRecorder recorder;
+    wincal window;
+    QCOMPARE(control(window, name.toLatin1().constData())->geometry(), pixels);
+}
+
+void WindowLayoutTest::window_is_fixed_and_titled() {
+    MessageRecorder recorder;
+    wincal window;
+    QCOMPARE(window.minimumSize(), QSize(129, 180));
+    QCOMPARE(window.maximumSize(), QSize(129, 180));
+    QCOMPARE(window.windowTitle(), QString("Korinde"));
+    QCOMPARE(kyotu1::app_title, std::string("Korinde"));
+    const QList<QSize> icon_sizes = window.windowIcon().availableSizes();
+    QVERIFY(icon_sizes.contains(QSize(32, 32)));
+    QVERIFY(icon_sizes.contains(QSize(16, 16)));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void WindowLayoutTest::start_up_centres_the_window() {
+    MessageRecorder recorder;
+    wincal window;
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = korinde::layout::outer_size;
+    QCOMPARE(window.pos(), QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+}
+
+void WindowLayoutTest::header_and_first_month() {
+    MessageRecorder recorder{{2004, 11, 22}};
+    wincal window;
+    const QStringList weekdays = {"日", "月", "火", "水", "木", "金", "土"};
+    for (int i = 0; i < 7; ++i) {
+        const auto* header = control<QLabel>(window, QString("Label1_%1").arg(i).toLatin1().constData());
+        QCOMPARE(header->text(), weekdays[i]);
+        QCOMPARE(back_colour(header), i == 0 ? QColor(255, 192, 192) : header->palette().color(QPalette::Base));
+    }
+    QCOMPARE(kyotu1::disp_year, 2004);
+    QCOMPARE(kyotu1::disp_month, 11);
+    QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), QString("2004年 11月"));
+    QCOMPARE(back_colour(day_cell(window, 22)), QColor(0, 255, 255));
+    QCOMPARE(day_cell(window, 1)->text(), QString(" 1"));
+    QVERIFY(!day_cell(window, 0)->isVisibleTo(&window));
+    QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+    QVERIFY(recorder.shown.empty());
+}
+
+void WindowLayoutTest::texts_and_fonts() {
+    MessageRecorder recorder;
+    wincal window;
+    QCOMPARE(control<QPushButton>(window, "Command1")->text(), QString("前月"));
+    QCOMPARE(control<QPushButton>(window, "Command2")->text(), QString("翌月"));
+    QCOMPARE(control<QPushButton>(window, "Command3")->text(), QString("HP"));
+    QCOMPARE(control(window, "Command1")->font().family(), QString("ＭＳ Ｐゴシック"));
+    QCOMPARE(control(window, "Command1")->font().pixelSize(), 12);
+    QCOMPARE(day_cell(window, 5)->font().family(), QString("ＭＳ Ｐゴシック"));
+    QCOMPARE(control(window, "Command3")->font().family(), QString("Small Fonts"));
+    QCOMPARE(control(window, "Command3")->font().pixelSize(), 5);
+    auto* text1 = control<QPlainTextEdit>(window, "Text1");
+    QCOMPARE(text1->font().family(), QString("ＭＳ ゴシック"));
+    QCOMPARE(text1->font().pixelSize(), 11);
+    QVERIFY(text1->toPlainText().isEmpty());
+    QCOMPARE(text1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // The substitutions reach Japanese faces, which have the glyphs.
+    QVERIFY(QFontInfo(day_cell(window, 5)->font()).family().contains("IPA"));
+    QCOMPARE(back_colour(control(window, "Picture2")), QColor(255, 0, 0));
+}
+
+void WindowLayoutTest::pictures_have_their_pixel_sizes() {
+    MessageRecorder recorder;
+    wincal window;
+    const QImage help = control<QLabel>(window, "Image2")->pixmap().toImage();
+    QCOMPARE(help.size(), QSize(30, 10));
+    QCOMPARE(help.pixelColor(0, 0), QColor(255, 255, 0));
+    // The descender of the p reaches the bottom row; nothing else does.
+    int dark_on_bottom_row = 0;
+    for (int x = 0; x < help.width(); ++x) dark_on_bottom_row += help.pixelColor(x, 9) == QColor(0, 0, 0) ? 1 : 0;
+    QCOMPARE(dark_on_bottom_row, 1);
+    const QImage icon = window.windowIcon().pixmap(QSize(32, 32)).toImage();
+    QCOMPARE(icon.size(), QSize(32, 32));
+}
+
+void WindowLayoutTest::focus_starts_on_the_hidden_text_panel_and_tabs_in_order() {
+    MessageRecorder recorder;
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    QCOMPARE(QApplication::focusWidget(), control(window, "Text1"));
+    const char* const order[] = {"Command1", "Command2", "Picture2", "Command3", "Text1"};
+    for (const char* name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control(window, name));
+    }
+    // Text typed while the panel is out of sight still lands in it.
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    QCOMPARE(control<QPlainTextEdit>(window, "Text1")->toPlainText(), QString("abc"));
+}
+
+void WindowLayoutTest::warning_comes_before_the_window_for_a_clock_after_2100() {
+    MessageRecorder recorder{{2150, 1, 10}};
+    bool window_visible_at_warning = true;
+    auto record = kyotu1::msg_box;
+    kyotu1::msg_box = [&](const std::string& text, std::int16_t style, const std::string& title) {
+        window_visible_at_warning = !QApplication::topLevelWidgets().isEmpty() &&
+                                    QApplication::topLevelWidgets().front()->isVisible();
+        return record(text, style, title);
+    };
+    {
+        wincal window;
+        QCOMPARE(recorder.texts(), std::vector<std::string>{"2100年までです！"});
+        QVERIFY(!window_visible_at_warning);
+        QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), QString("2150年 1月"));
+    }
+    kyotu1::msg_box = record;
+}
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"
