@@ -1,5 +1,6 @@
 #include "ui/platform.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QApplication>
@@ -30,14 +31,26 @@ const std::array<std::vector<Button>, 6> button_sets = {{
     {QMessageBox::Retry, QMessageBox::Cancel},
 }};
 
+// Each button's answer code and its caption on a Japanese desktop.
 struct Answer {
     Button button;
     std::int16_t code;
+    const char* caption;
 };
-constexpr std::array<Answer, 7> answer_codes = {{
-    {QMessageBox::Ok, 1}, {QMessageBox::Cancel, 2}, {QMessageBox::Abort, 3}, {QMessageBox::Retry, 4},
-    {QMessageBox::Ignore, 5}, {QMessageBox::Yes, 6}, {QMessageBox::No, 7},
+constexpr std::array<Answer, 7> answers = {{
+    {QMessageBox::Ok, 1, "OK"},
+    {QMessageBox::Cancel, 2, "キャンセル"},
+    {QMessageBox::Abort, 3, "中止(&A)"},
+    {QMessageBox::Retry, 4, "再試行(&R)"},
+    {QMessageBox::Ignore, 5, "無視(&I)"},
+    {QMessageBox::Yes, 6, "はい(&Y)"},
+    {QMessageBox::No, 7, "いいえ(&N)"},
 }};
+
+const Answer& answer_for(Button button) {
+    const auto found = std::ranges::find(answers, button, &Answer::button);
+    return found != answers.end() ? *found : answers.front();
+}
 
 QMessageBox::Icon icon_for(std::int16_t style) {
     switch (style & 0x70) {
@@ -54,13 +67,7 @@ const std::vector<Button>& buttons_for(std::int16_t style) {
     return set < button_sets.size() ? button_sets[set] : button_sets[0];
 }
 
-std::int16_t code_for(QAbstractButton* clicked, const QMessageBox& box) {
-    const Button button = box.standardButton(clicked);
-    for (const Answer& answer : answer_codes) {
-        if (answer.button == button) return answer.code;
-    }
-    return kyotu1::answer_ok;
-}
+
 
 }  // namespace
 
@@ -90,11 +97,13 @@ std::int16_t show_message_box(const std::string& text, std::int16_t style, const
     box.setText(QString::fromStdString(text));
     box.setIcon(icon_for(style));
     const std::vector<Button>& buttons = buttons_for(style);
-    for (const Button button : buttons) box.addButton(button);
+    for (const Button button : buttons) {
+        box.addButton(button)->setText(QString::fromUtf8(answer_for(button).caption));
+    }
     const auto default_index = static_cast<std::size_t>((style >> 8) & 3);
     box.setDefaultButton(buttons[default_index < buttons.size() ? default_index : 0]);
     box.exec();
-    return code_for(box.clickedButton(), box);
+    return answer_for(box.standardButton(box.clickedButton())).code;
 }
 
 kyotu1::Date local_date() {

@@ -19,6 +19,7 @@
 #include "ui/panel_texts.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
+#include "ui/text_box_menu.h"
 #include "view/day_detail.h"
 #include "view/navigation.h"
 
@@ -155,6 +156,7 @@ void wincal::create_text_panel() {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
+    korinde::use_japanese_edit_menu(*Text1);
 }
 
 void wincal::set_tab_order() {

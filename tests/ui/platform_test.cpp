@@ -7,7 +7,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QMenu>
+#include <QPlainTextEdit>
+
 #include "ui/input_codes.h"
+#include "ui/text_box_menu.h"
 #include "window_fixture.h"
 
 using namespace korinde_test;
@@ -18,6 +22,7 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
+    QStringList captions;
     QMessageBox::StandardButton default_button = QMessageBox::NoButton;
 };
 
@@ -40,8 +45,12 @@ private:
         seen.title = box->windowTitle();
         seen.text = box->text();
         seen.icon = box->icon();
-        for (QAbstractButton* b : box->buttons()) seen.buttons.append(box->standardButton(b));
+        for (QAbstractButton* b : box->buttons()) {
+            seen.buttons.append(box->standardButton(b));
+            seen.captions.append(b->text());
+        }
         std::sort(seen.buttons.begin(), seen.buttons.end());
+        seen.captions.sort();
         if (box->defaultButton() != nullptr) seen.default_button = box->standardButton(box->defaultButton());
         answered = true;
         if (press_ == QMessageBox::NoButton) {
@@ -74,6 +83,7 @@ private slots:
     void desktop_browser_refuses_what_it_cannot_serve();
     void closing_the_window_ends_the_program();
     void colours_are_kept_blue_green_red();
+    void text_panel_menu_is_japanese();
 };
 
 void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style_data() {
@@ -119,6 +129,8 @@ void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style() {
     QCOMPARE(answerer.seen.icon, icon);
     QCOMPARE(answerer.seen.buttons, buttons);
     QCOMPARE(int(answerer.seen.default_button), default_button);
+    const QStringList captions = buttons.size() == 1 ? QStringList{"OK"} : QStringList{"いいえ(&N)", "はい(&Y)"};
+    QCOMPARE(answerer.seen.captions, captions);
 }
 
 void PlatformTest::modifier_mask_follows_the_key_itself_data() {
@@ -182,6 +194,19 @@ void PlatformTest::colours_are_kept_blue_green_red() {
     QCOMPARE(korinde::colour_from_bgr(0xC0C0FF), QColor(255, 192, 192));
     QCOMPARE(korinde::colour_from_bgr(0xFFFF00), QColor(0, 255, 255));
     QCOMPARE(korinde::colour_from_bgr(0x0000FF), QColor(255, 0, 0));
+}
+
+void PlatformTest::text_panel_menu_is_japanese() {
+    QPlainTextEdit text_box;
+    text_box.setPlainText("Korinde");
+    text_box.selectAll();
+    const auto menu = korinde::japanese_edit_menu(text_box, QPoint(1, 1));
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) texts.append(action->text());
+    }
+    QCOMPARE(texts, (QStringList{"元に戻す(&U)", "やり直し(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除(&D)",
+                                 "すべて選択(&A)"}));
 }
 
 QTEST_MAIN(PlatformTest)
