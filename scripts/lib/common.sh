@@ -2,7 +2,8 @@
 set -euo pipefail
 
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build_dir=${KORINDE_BUILD_DIR:-$project_root/build}
+build_dir=$project_root/build
+cd "$project_root"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
 
@@ -25,11 +26,13 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
-# Configures (once) and builds the named targets, or everything.
+# Configures and builds a preset ("dev" or "asan"), with the named targets or
+# everything. Warnings are errors in CI.
 build() {
+    local preset=$1
+    shift
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
-    cmake -S "$project_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKORINDE_WERROR="$werror" >/dev/null
-    cmake --build "$build_dir" ${1:+--target "$@"}
+    cmake --preset "$preset" -DKORINDE_WERROR="$werror" >/dev/null
+    cmake --build --preset "$preset" ${1:+--target "$@"}
 }
