@@ -14,11 +14,9 @@ constexpr std::int16_t epoch_year = 1980;
 constexpr std::int16_t skipped_leap_year = 2100;
 
 // Days before the first of each month of a common year; entries 0 and 13 are padding.
-constexpr std::array<std::int32_t, 14> cum_days = {0,   0,   31,  59,  90,  120, 151,
-                                                   181, 212, 243, 273, 304, 334, 0};
+constexpr std::array<std::int32_t, 14> cum_days = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 0};
 // Days of each month of a common year; entries 0 and 13 are padding.
-constexpr std::array<std::int32_t, 14> common_month_days = {0,  31, 28, 31, 30, 31, 30,
-                                                            31, 31, 30, 31, 30, 31, 0};
+constexpr std::array<std::int32_t, 14> common_month_days = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0};
 
 void check_year_and_month(std::int16_t year, std::int16_t month) {
     if (year < min_year) throw std::out_of_range("year before 1");

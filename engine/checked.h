@@ -10,8 +10,7 @@
 namespace kyotu1 {
 
 template <std::signed_integral T>
-    requires(sizeof(T) < sizeof(std::int64_t))
-constexpr T checked_narrow(std::int64_t value) {
+requires(sizeof(T) < sizeof(std::int64_t)) constexpr T checked_narrow(std::int64_t value) {
     if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
         throw std::overflow_error("date arithmetic overflow");
     }

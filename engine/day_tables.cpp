@@ -16,8 +16,8 @@ constexpr std::size_t day_slots = 33;    // 0 to 32
 template <typename Cell>
 using DayTable = std::array<std::array<Cell, day_slots>, month_slots>;
 
-DayTable<std::int16_t> flag_table{};
-DayTable<std::string> name_table{};
+DayTable<std::int16_t> flag_table{};  // zero: every day empty
+DayTable<std::string> name_table;
 
 std::size_t month_index(int month) {
     if (month < 0 || static_cast<std::size_t>(month) >= month_slots) {
@@ -35,13 +35,9 @@ std::size_t day_index(int day) {
 
 }  // namespace
 
-std::int16_t holiday_flag(int month, int day) {
-    return flag_table[month_index(month)][day_index(day)];
-}
+std::int16_t holiday_flag(int month, int day) { return flag_table[month_index(month)][day_index(day)]; }
 
-const std::string& holiday_name(int month, int day) {
-    return name_table[month_index(month)][day_index(day)];
-}
+const std::string& holiday_name(int month, int day) { return name_table[month_index(month)][day_index(day)]; }
 
 void reset_day_tables() {
     for (std::size_t m = 0; m <= 12; ++m) {

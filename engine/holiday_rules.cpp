@@ -55,8 +55,8 @@ constexpr std::array<std::int16_t, 6> citizens_holiday_on_21st = {
 constexpr std::array<std::int16_t, 7> second_monday = {9, 8, 14, 13, 12, 11, 10};
 constexpr std::array<std::int16_t, 7> third_monday = {16, 15, 21, 20, 19, 18, 17};
 
-constexpr std::int16_t first_happy_monday_year = 2000;    // 成人の日, 体育の日
-constexpr std::int16_t second_happy_monday_year = 2003;   // 海の日, 敬老の日
+constexpr std::int16_t first_happy_monday_year = 2000;   // 成人の日, 体育の日
+constexpr std::int16_t second_happy_monday_year = 2003;  // 海の日, 敬老の日
 constexpr std::int16_t first_marine_day_year = 1996;
 
 template <std::size_t N>
@@ -66,8 +66,8 @@ bool listed(const std::array<std::int16_t, N>& years, std::int16_t year) {
 
 // Places the holiday on the n-th Monday of the month, looked up by the weekday
 // of the month's first day.
-void place_on_monday(std::int16_t year, std::int16_t month,
-                     const std::array<std::int16_t, 7>& monday_table, std::string_view name) {
+void place_on_monday(std::int16_t year, std::int16_t month, const std::array<std::int16_t, 7>& monday_table,
+                     std::string_view name) {
     const std::int16_t weekday = yobi_keisan(year, month, 1);
     if (weekday < sunday || weekday > saturday) {
         msg_box("バグです", mb_ok_only, "");

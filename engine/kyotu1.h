@@ -79,8 +79,7 @@ void title_set();
 
 // Shows a modal message box and returns the button pressed (answer_*).
 // style is mb_* buttons plus mb_icon_*; an empty title means app_title.
-using MessageBox = std::function<std::int16_t(const std::string& text, std::int16_t style,
-                                              const std::string& title)>;
+using MessageBox = std::function<std::int16_t(const std::string& text, std::int16_t style, const std::string& title)>;
 extern MessageBox msg_box;
 
 // Today's date by the local clock.

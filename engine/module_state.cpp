@@ -18,8 +18,7 @@ namespace {
 
 // Until a window installs real message boxes, say the text on the console
 // and take the answer that changes nothing (OK, or No on a Yes/No question).
-std::int16_t console_message_box(const std::string& text, std::int16_t style,
-                                 const std::string& title) {
+std::int16_t console_message_box(const std::string& text, std::int16_t style, const std::string& title) {
     std::cerr << (title.empty() ? app_title : title) << ": " << text << '\n';
     const bool yes_no = (style & 7) == mb_yes_no;
     return yes_no ? answer_no : answer_ok;
@@ -29,8 +28,8 @@ Date local_clock_date() {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     if (local == nullptr) throw std::runtime_error("the local clock cannot be read");
-    return {static_cast<std::int16_t>(local->tm_year + 1900),
-            static_cast<std::int16_t>(local->tm_mon + 1), static_cast<std::int16_t>(local->tm_mday)};
+    return {static_cast<std::int16_t>(local->tm_year + 1900), static_cast<std::int16_t>(local->tm_mon + 1),
+            static_cast<std::int16_t>(local->tm_mday)};
 }
 
 }  // namespace

@@ -21,18 +21,19 @@ struct WeekdayCase {
 
 // The documented results, including the ones that are not true weekdays.
 TEST(YobiKeisan, DocumentedDates) {
+    // clang-format off
     const WeekdayCase cases[] = {
-        {1980, 1, 1, 2},  {1980, 2, 29, 5}, {1980, 3, 1, 6},  {2049, 9, 1, 3},
-        {2000, 2, 29, 2}, {2000, 3, 1, 3},  {2100, 2, 28, 0}, {2100, 3, 1, 1},
-        {2100, 12, 31, 5}, {1979, 1, 1, 1}, {1977, 1, 2, 0},
-        {2003, 2, 31, 1},   // counts on into 3 March
-        {2200, 2, 28, 5},   // still true
-        {2200, 2, 29, 6},   // the day the Gregorian calendar has not
-        {2200, 3, 1, 0},    // one day ahead from here on
+        {1980, 1, 1, 2},   {1980, 2, 29, 5}, {1980, 3, 1, 6}, {2049, 9, 1, 3},
+        {2000, 2, 29, 2},  {2000, 3, 1, 3},  {2100, 2, 28, 0}, {2100, 3, 1, 1},
+        {2100, 12, 31, 5}, {1979, 1, 1, 1},  {1977, 1, 2, 0},
+        {2003, 2, 31, 1},  // counts on into 3 March
+        {2200, 2, 28, 5},  // still true
+        {2200, 2, 29, 6},  // the day the Gregorian calendar has not
+        {2200, 3, 1, 0},   // one day ahead from here on
     };
+    // clang-format on
     for (const auto& c : cases) {
-        EXPECT_EQ(yobi_keisan(c.year, c.month, c.day), c.weekday)
-            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(yobi_keisan(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month << "-" << c.day;
     }
 }
 
@@ -40,15 +41,19 @@ TEST(YobiKeisan, DocumentedDates) {
 // weekdays stay true where the plain formula would go negative or wrong.
 TEST(YobiKeisan, BeforeTheEpochGivesTrueWeekdays) {
     const WeekdayCase cases[] = {
-        {1977, 1, 1, 6}, {1976, 3, 1, 1}, {1976, 1, 1, 4}, {1900, 3, 1, 4},
+        {1977, 1, 1, 6},
+        {1976, 3, 1, 1},
+        {1976, 1, 1, 4},
+        {1900, 3, 1, 4},
         {1945, 8, 15, 3},
         // Before March 1900 every century year has had a 29 February too, so
         // these run one day per such year behind the Gregorian weekday.
-        {1900, 2, 29, 3}, {1868, 1, 1, 2}, {1, 1, 1, 0},
+        {1900, 2, 29, 3},
+        {1868, 1, 1, 2},
+        {1, 1, 1, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(yobi_keisan(c.year, c.month, c.day), c.weekday)
-            << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(yobi_keisan(c.year, c.month, c.day), c.weekday) << c.year << "-" << c.month << "-" << c.day;
     }
 }
 
@@ -62,7 +67,8 @@ TEST(Calendar, AgreesWithGregorianFrom1900To2100) {
         const auto year = static_cast<std::int16_t>(int{ymd.year()});
         const auto month = static_cast<std::int16_t>(unsigned{ymd.month()});
         const auto day = static_cast<std::int16_t>(unsigned{ymd.day()});
-        ASSERT_EQ(yobi_keisan(year, month, day), chr::weekday{d}.c_encoding()) << int{ymd.year()} << "-" << month << "-" << day;
+        ASSERT_EQ(yobi_keisan(year, month, day), chr::weekday{d}.c_encoding())
+            << int{ymd.year()} << "-" << month << "-" << day;
         if (day == 1) {
             const chr::year_month_day_last end{ymd.year(), chr::month_day_last{ymd.month()}};
             ASSERT_EQ(month_days(year, month), static_cast<int>(unsigned{end.day()}));
@@ -95,7 +101,7 @@ TEST(MonthDays, DocumentedLengths) {
         std::int16_t year, month, days;
     };
     const Case cases[] = {
-        {2000, 2, 29}, {2004, 2, 29}, {2003, 2, 28}, {2100, 2, 28}, {2200, 2, 29},
+        {2000, 2, 29}, {2004, 2, 29}, {2003, 2, 28},  {2100, 2, 28},   {2200, 2, 29},
         {1900, 2, 29}, {2004, 4, 30}, {2004, 12, 31}, {32767, 12, 31}, {1, 1, 31},
     };
     for (const auto& c : cases) EXPECT_EQ(month_days(c.year, c.month), c.days) << c.year << "-" << c.month;

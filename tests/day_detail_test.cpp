@@ -23,7 +23,7 @@ struct DetailCase {
 
 TEST_F(DayDetail, ShowsHolidaysOnly) {
     const DetailCase cases[] = {
-        {2004, 11, 3, {" 2004年 11月 3日:文化の日\n\n"}},   // today, cyan
+        {2004, 11, 3, {" 2004年 11月 3日:文化の日\n\n"}},  // today, cyan
         {2049, 9, 21, {" 2049年 9月 21日:国民の休日\n\n"}},
         {1993, 6, 9, {" 1993年 6月 9日:皇太子朔陽親王の結婚の儀\n\n"}},
         {2005, 1, 1, {" 2005年 1月 1日:元旦\n\n"}},
@@ -62,8 +62,8 @@ TEST_F(DayDetail, CellReleaseReadsTheCaption) {
     kyotu1::disp_year = 2005;
     kyotu1::disp_month = 1;
     const Release releases[] = {
-        {" 1", 1, true}, {"1", 1, true}, {" 1 ", 1, true}, {" 1", 2, false}, {" 1", 4, false},
-        {" 1", 0, false}, {" 1", 3, false}, {"", 1, false}, {"  ", 1, false}, {"x", 1, false},
+        {" 1", 1, true},  {"1", 1, true},      {" 1 ", 1, true}, {" 1", 2, false}, {" 1", 4, false},
+        {" 1", 0, false}, {" 1", 3, false},    {"", 1, false},   {"  ", 1, false}, {"x", 1, false},
         {"1x", 1, false}, {"99999", 1, false}, {"-1", 1, false}, {" 2", 1, false},
     };
     for (const auto& r : releases) {

@@ -33,12 +33,10 @@ struct MonthShape {
 // Which cells a month occupies, its captions, the hidden cells and the title.
 TEST_F(MonthGrid, DaysLandInTheirCells) {
     const MonthShape shapes[] = {
-        {2009, 2, 0, 27, "2009年 2月"},  {2009, 8, 6, 36, "2009年 8月"},
-        {2012, 9, 6, 35, "2012年 9月"},  {2004, 11, 1, 30, "2004年 11月"},
-        {2000, 2, 2, 30, "2000年 2月"},  {2004, 2, 0, 28, "2004年 2月"},
-        {2003, 2, 6, 33, "2003年 2月"},  {2100, 2, 1, 28, "2100年 2月"},
-        {1977, 1, 6, 36, "1977年 1月"},  {1900, 3, 4, 34, "1900年 3月"},
-        {1, 1, 0, 30, "1年 1月"},
+        {2009, 2, 0, 27, "2009年 2月"},   {2009, 8, 6, 36, "2009年 8月"}, {2012, 9, 6, 35, "2012年 9月"},
+        {2004, 11, 1, 30, "2004年 11月"}, {2000, 2, 2, 30, "2000年 2月"}, {2004, 2, 0, 28, "2004年 2月"},
+        {2003, 2, 6, 33, "2003年 2月"},   {2100, 2, 1, 28, "2100年 2月"}, {1977, 1, 6, 36, "1977年 1月"},
+        {1900, 3, 4, 34, "1900年 3月"},   {1, 1, 0, 30, "1年 1月"},
     };
     for (const auto& s : shapes) {
         const GridModel grid = draw(s.year, s.month);
@@ -75,12 +73,19 @@ TEST_F(MonthGrid, Colours) {
     const Colouring cases[] = {
         {"Sundays and 11 February", 2009, 2, {2004, 11, 22}, {0, 7, 14, 21, 10}, {}},
         {"today on a Sunday holiday stays cyan, the Monday after is light red",
-         2006, 1, {2006, 1, 1}, {1, 7, 8, 14, 21, 28}, {0}},
+         2006,
+         1,
+         {2006, 1, 1},
+         {1, 7, 8, 14, 21, 28},
+         {0}},
         {"Monday after a Sunday holiday, but not the Tuesday after a Monday holiday",
-         2006, 1, {2004, 11, 22}, {0, 1, 7, 8, 14, 21, 28}, {}},
+         2006,
+         1,
+         {2004, 11, 22},
+         {0, 1, 7, 8, 14, 21, 28},
+         {}},
         {"a Saturday holiday colours no Monday", 2006, 12, {2004, 11, 22}, {7, 14, 21, 27, 28, 35}, {}},
-        {"the 1st in a Monday cell stays white; today cyan", 2004, 11, {2004, 11, 22},
-         {3, 7, 14, 21, 23, 28}, {22}},
+        {"the 1st in a Monday cell stays white; today cyan", 2004, 11, {2004, 11, 22}, {3, 7, 14, 21, 23, 28}, {22}},
         {"same month of another year has no cyan", 2005, 11, {2004, 11, 22}, {4, 7, 14, 21, 24, 28}, {}},
         {"five days off in a row", 2049, 9, {2049, 9, 21}, {7, 14, 21, 22, 24, 28}, {23}},
     };

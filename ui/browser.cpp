@@ -30,7 +30,10 @@ private:
 
 std::unique_ptr<BrowserObject> create_desktop_browser(const std::string& program_id) {
     // Program identifiers are not case-sensitive.
-    if (QString::fromStdString(program_id).compare(QString::fromStdString(browser_program_id), Qt::CaseInsensitive) != 0) throw AutomationError("no automation object for " + program_id);
+    const QString requested = QString::fromStdString(program_id);
+    if (requested.compare(QString::fromStdString(browser_program_id), Qt::CaseInsensitive) != 0) {
+        throw AutomationError("no automation object for " + program_id);
+    }
     return std::make_unique<DesktopBrowser>();
 }
 

@@ -14,8 +14,7 @@ struct Twips {
 constexpr int twips_per_pixel = 15;
 
 constexpr QRect to_pixels(Twips t) {
-    return {t.left / twips_per_pixel, t.top / twips_per_pixel, t.width / twips_per_pixel,
-            t.height / twips_per_pixel};
+    return {t.left / twips_per_pixel, t.top / twips_per_pixel, t.width / twips_per_pixel, t.height / twips_per_pixel};
 }
 
 constexpr QSize client_area{1935 / twips_per_pixel, 2700 / twips_per_pixel};
@@ -38,9 +37,7 @@ constexpr int grid_left = 120;
 constexpr int header_top = 240;
 constexpr int grid_top = 600;
 
-constexpr Twips label1(int column) {
-    return {grid_left + cell_pitch * column, header_top, cell_size, cell_size};
-}
+constexpr Twips label1(int column) { return {grid_left + cell_pitch * column, header_top, cell_size, cell_size}; }
 constexpr Twips label2(int cell) {
     return {grid_left + cell_pitch * (cell % 7), grid_top + cell_pitch * (cell / 7), cell_size, cell_size};
 }

@@ -32,7 +32,8 @@ inline std::string about_text() {
            author_mail + crlf + about_home_page_heading + crlf + home_page_url + crlf;
 }
 
-inline const std::string home_page_question = "\nインターネットに接続していますか？\n\n作者のＨＰを開けます。\n\nパソコンの部屋と自己紹介をご覧下さい。";
+inline const std::string home_page_question =
+    "\nインターネットに接続していますか？\n\n作者のＨＰを開けます。\n\nパソコンの部屋と自己紹介をご覧下さい。";
 inline const std::string home_page_question_title = "インターネット接続";
 
 // Shown when no web browser can be started for the home page; the address

@@ -67,8 +67,6 @@ const std::vector<Button>& buttons_for(std::int16_t style) {
     return set < button_sets.size() ? button_sets[set] : button_sets[0];
 }
 
-
-
 }  // namespace
 
 void prepare_application(QApplication& app) {

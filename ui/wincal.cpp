@@ -84,8 +84,7 @@ QPushButton* create_button(QWidget* parent, const char* name, const char* captio
 
 wincal::wincal(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("wincal");
     setWindowIcon(korinde::window_icon());
     resize(korinde::layout::client_area);
@@ -204,7 +203,8 @@ void wincal::copy_grid_to_labels() {
         const kyotu1::GridModel::Cell& want = grid_.cells[k];
         kyotu1::GridModel::Cell& have = shown_.cells[k];
         if (want.caption != have.caption) Label2[k]->setText(QString::fromStdString(want.caption));
-        if (want.back_colour != have.back_colour) set_back_colour(Label2[k], korinde::colour_from_bgr(want.back_colour));
+        if (want.back_colour != have.back_colour)
+            set_back_colour(Label2[k], korinde::colour_from_bgr(want.back_colour));
         if (want.visible != have.visible) Label2[k]->setVisible(want.visible);
         have = want;
     }
@@ -231,8 +231,8 @@ void wincal::Command2_Click() {
 void wincal::Command3_Click() { sakusya(); }
 
 void wincal::sakusya() {
-    const std::int16_t answer = kyotu1::msg_box(korinde::home_page_question, kyotu1::mb_yes_no + kyotu1::mb_icon_warning,
-                                                korinde::home_page_question_title);
+    const std::int16_t answer = kyotu1::msg_box(
+        korinde::home_page_question, kyotu1::mb_yes_no + kyotu1::mb_icon_warning, korinde::home_page_question_title);
     if (answer != kyotu1::answer_yes) return;
     try {
         const auto browser = korinde::create_browser_object(korinde::browser_program_id);

@@ -29,8 +29,8 @@ void hi_hyoji(std::int16_t year, std::int16_t month, std::int16_t day) {
     syukujitu_set(year);
     const std::string& name = holiday_name(month, day);
     if (name.empty()) return;
-    const std::string text = signed_text(year) + "年" + signed_text(month) + "月" + signed_text(day) +
-                             "日:" + name + "\n\n";
+    const std::string text =
+        signed_text(year) + "年" + signed_text(month) + "月" + signed_text(day) + "日:" + name + "\n\n";
     msg_box(text, mb_ok_only, "");
 }
 

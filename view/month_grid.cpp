@@ -9,8 +9,7 @@ namespace {
 bool is_sunday_cell(std::size_t j) { return j % 7 == sunday; }
 bool is_monday_cell(std::size_t j) { return j % 7 == monday; }
 
-std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day,
-                         std::size_t cell, const Date& today) {
+std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day, std::size_t cell, const Date& today) {
     if (year == today.year && month == today.month && day == today.day) return colour_cyan;
     if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return colour_light_red;
     // The Monday after a Sunday holiday is off too, though the tables name no holiday.

@@ -5,7 +5,8 @@ project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=$project_root/build
 cd "$project_root"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core
+    clang-tidy clang-format)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {

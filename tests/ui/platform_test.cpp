@@ -97,8 +97,8 @@ void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style_data()
     QTest::addColumn<int>("answer");
     const QList<B> ok = {QMessageBox::Ok};
     const QList<B> yes_no = {QMessageBox::Yes, QMessageBox::No};
-    QTest::newRow("OK, no icon, app title") << 0 << "" << int(QMessageBox::Ok) << QMessageBox::NoIcon << ok
-                                            << int(QMessageBox::Ok) << 1;
+    QTest::newRow("OK, no icon, app title")
+        << 0 << "" << int(QMessageBox::Ok) << QMessageBox::NoIcon << ok << int(QMessageBox::Ok) << 1;
     QTest::newRow("information") << 64 << "" << int(QMessageBox::Ok) << QMessageBox::Information << ok
                                  << int(QMessageBox::Ok) << 1;
     QTest::newRow("question answered No") << 52 << "インターネット接続" << int(QMessageBox::No) << QMessageBox::Warning
@@ -120,8 +120,7 @@ void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style() {
     const std::string text = "\n一行目\n\n 2004年 11月 3日:文化の日\n\n";
 
     BoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(press));
-    const std::int16_t result =
-        korinde::show_message_box(text, static_cast<std::int16_t>(style), title.toStdString());
+    const std::int16_t result = korinde::show_message_box(text, static_cast<std::int16_t>(style), title.toStdString());
     QVERIFY(answerer.answered);
     QCOMPARE(result, answer);
     QCOMPARE(answerer.seen.title, title.isEmpty() ? QString("Korinde") : title);
@@ -141,15 +140,21 @@ void PlatformTest::modifier_mask_follows_the_key_itself_data() {
     QTest::addColumn<int>("mask");
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("Shift down, X11 style") << true << int(Qt::Key_Shift) << none << 0u << 1;
-    QTest::newRow("Shift down, reported") << true << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 1;
-    QTest::newRow("Shift up, still reported") << false << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 0;
-    QTest::newRow("Ctrl down with Shift") << true << int(Qt::Key_Control) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 3;
-    QTest::newRow("Shift up, Ctrl held") << false << int(Qt::Key_Shift)
-                                         << (Qt::ShiftModifier | Qt::ControlModifier) << 0u << 2;
+    QTest::newRow("Shift down, reported")
+        << true << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 1;
+    QTest::newRow("Shift up, still reported")
+        << false << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 0;
+    QTest::newRow("Ctrl down with Shift")
+        << true << int(Qt::Key_Control) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0u << 3;
+    QTest::newRow("Shift up, Ctrl held") << false << int(Qt::Key_Shift) << (Qt::ShiftModifier | Qt::ControlModifier)
+                                         << 0u << 2;
     QTest::newRow("Alt down") << true << int(Qt::Key_Alt) << none << 0u << 4;
-    QTest::newRow("Alt as Meta with Shift") << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0xffe8u << 5;
-    QTest::newRow("Super with Shift") << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0xffecu << 1;
-    QTest::newRow("letter with Ctrl") << true << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0u << 2;
+    QTest::newRow("Alt as Meta with Shift")
+        << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0xffe8u << 5;
+    QTest::newRow("Super with Shift") << true << int(Qt::Key_Meta) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                      << 0xffecu << 1;
+    QTest::newRow("letter with Ctrl") << true << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << 0u
+                                      << 2;
     QTest::newRow("letter up, nothing held") << false << int(Qt::Key_A) << none << 0u << 0;
 }
 
@@ -205,8 +210,8 @@ void PlatformTest::text_panel_menu_is_japanese() {
     for (const QAction* action : menu->actions()) {
         if (!action->isSeparator()) texts.append(action->text());
     }
-    QCOMPARE(texts, (QStringList{"元に戻す(&U)", "やり直し(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除(&D)",
-                                 "すべて選択(&A)"}));
+    QCOMPARE(texts, (QStringList{"元に戻す(&U)", "やり直し(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)",
+                                 "削除(&D)", "すべて選択(&A)"}));
 }
 
 QTEST_MAIN(PlatformTest)

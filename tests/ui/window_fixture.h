@@ -70,8 +70,7 @@ inline QColor back_colour(const QWidget* widget) { return widget->palette().colo
 
 // Delivers exactly this key event, with nothing synthetic added, to the
 // widget that holds the focus (or the window when none does).
-inline void send_key(QWidget& window, QEvent::Type type, int key, Qt::KeyboardModifiers held,
-                     quint32 native_key = 0) {
+inline void send_key(QWidget& window, QEvent::Type type, int key, Qt::KeyboardModifiers held, quint32 native_key = 0) {
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
     QKeyEvent event(type, key, held, 0, native_key, 0);
     QCoreApplication::sendEvent(target, &event);

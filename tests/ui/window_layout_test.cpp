@@ -154,8 +154,8 @@ void WindowLayoutTest::warning_comes_before_the_window_for_a_clock_after_2100() 
     bool window_visible_at_warning = true;
     auto record = kyotu1::msg_box;
     kyotu1::msg_box = [&](const std::string& text, std::int16_t style, const std::string& title) {
-        window_visible_at_warning = !QApplication::topLevelWidgets().isEmpty() &&
-                                    QApplication::topLevelWidgets().front()->isVisible();
+        window_visible_at_warning =
+            !QApplication::topLevelWidgets().isEmpty() && QApplication::topLevelWidgets().front()->isVisible();
         return record(text, style, title);
     };
     {

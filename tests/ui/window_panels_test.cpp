@@ -123,9 +123,14 @@ void WindowPanelsTest::red_box_exchanges_the_calendar_and_the_about_text() {
     QCOMPARE(kyotu1::panel_swapped, 1);
     QCOMPARE(frame->pos(), QPoint(152, 0));
     QCOMPARE(text->pos(), QPoint(0, 0));
-    const QStringList lines = {"Korinde", "Ver 2.02(2004/11/22)", QString::fromStdString(korinde::author_credit),
-                               "メールＩＤ：", QString::fromStdString(korinde::author_mail), "ﾎｰﾑﾍﾟｰｼﾞ：",
-                               QString::fromStdString(korinde::home_page_url), ""};
+    const QStringList lines = {"Korinde",
+                               "Ver 2.02(2004/11/22)",
+                               QString::fromStdString(korinde::author_credit),
+                               "メールＩＤ：",
+                               QString::fromStdString(korinde::author_mail),
+                               "ﾎｰﾑﾍﾟｰｼﾞ：",
+                               QString::fromStdString(korinde::home_page_url),
+                               ""};
     QCOMPARE(text->toPlainText().split('\n'), lines);  // the last CR LF leaves an empty eighth line
     QCOMPARE(text->document()->blockCount(), 8);
     QVERIFY(korinde::author_credit.starts_with("by "));
@@ -169,10 +174,11 @@ void WindowPanelsTest::home_page_asks_first_and_opens_a_browser_per_yes() {
     QTest::mouseClick(control(window, "Command3"), Qt::LeftButton);
     QTest::mouseClick(control(window, "Command3"), Qt::LeftButton);
     QCOMPARE(recorder.shown.size(), 3U);
-    QCOMPARE(browser.created, (std::vector<std::string>{"InternetExplorer.application", "InternetExplorer.application"}));
+    QCOMPARE(browser.created,
+             (std::vector<std::string>{"InternetExplorer.application", "InternetExplorer.application"}));
     const std::string url = korinde::home_page_url;
-    QCOMPARE(browser.calls, (std::vector<std::string>{"1 navigate " + url, "1 Visible true", "2 navigate " + url,
-                                                      "2 Visible true"}));
+    QCOMPARE(browser.calls,
+             (std::vector<std::string>{"1 navigate " + url, "1 Visible true", "2 navigate " + url, "2 Visible true"}));
 }
 
 void WindowPanelsTest::home_page_reports_a_browser_that_cannot_start() {

@@ -32,8 +32,22 @@ void drop_offscreen_popup_warnings(QtMsgType type, const QMessageLogContext& con
 }
 
 const std::set<std::string> holiday_names = {
-    "元旦", "成人の日", "建国記念日", "春分の日", "緑の日", "憲法記念日", "国民の休日", "子供の日", "海の日",
-    "敬老の日", "秋分の日", "体育の日", "文化の日", "勤労感謝の日", "天皇誕生日", "即位礼正殿の儀",
+    "元旦",
+    "成人の日",
+    "建国記念日",
+    "春分の日",
+    "緑の日",
+    "憲法記念日",
+    "国民の休日",
+    "子供の日",
+    "海の日",
+    "敬老の日",
+    "秋分の日",
+    "体育の日",
+    "文化の日",
+    "勤労感謝の日",
+    "天皇誕生日",
+    "即位礼正殿の儀",
     "皇太子朔陽親王の結婚の儀",
 };
 
@@ -153,7 +167,10 @@ private:
 
     void press_or_release_key(wincal& window) {
         const int which = pick(5);
-        bool* down = which == 0 ? &keyboard_.shift : which == 1 ? &keyboard_.ctrl : which == 2 ? &keyboard_.alt : nullptr;
+        bool* down = which == 0   ? &keyboard_.shift
+                     : which == 1 ? &keyboard_.ctrl
+                     : which == 2 ? &keyboard_.alt
+                                  : nullptr;
         if (down == nullptr) {
             const int ordinary[] = {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_5};
             const int key = ordinary[pick(4)];
@@ -180,7 +197,9 @@ private:
         window.setFocus();
         while (keyboard_.mask() != 0) {
             bool* down = keyboard_.shift ? &keyboard_.shift : keyboard_.ctrl ? &keyboard_.ctrl : &keyboard_.alt;
-            const int key = down == &keyboard_.shift ? Qt::Key_Shift : down == &keyboard_.ctrl ? Qt::Key_Control : Qt::Key_Alt;
+            const int key = down == &keyboard_.shift  ? Qt::Key_Shift
+                            : down == &keyboard_.ctrl ? Qt::Key_Control
+                                                      : Qt::Key_Alt;
             *down = false;
             deliver(window, QEvent::KeyRelease, key, 0, keyboard_.modifiers());
         }
@@ -194,7 +213,8 @@ private:
         const bool handled = focus == nullptr || focus == &window || focus == control(window, "Command1") ||
                              focus == control(window, "Command2");
         const int mask = keyboard_.mask();
-        if (handled && type == QEvent::KeyPress && (mask == 1 || mask == 2)) expected_key_mode_ = static_cast<std::int16_t>(mask);
+        if (handled && type == QEvent::KeyPress && (mask == 1 || mask == 2))
+            expected_key_mode_ = static_cast<std::int16_t>(mask);
         if (handled && type == QEvent::KeyRelease && mask == 0) expected_key_mode_ = 0;
         send_key(window, type, key, reported.value_or(keyboard_.modifiers()), keysym);
     }
