@@ -1,0 +1,39 @@
+// What the engine costs for one redraw: rebuilding a year's holidays and
+// drawing a month into the grid model.
+#include <benchmark/benchmark.h>
+
+#include "engine/kyotu1.h"
+#include "view/month_grid.h"
+
+namespace {
+
+void silence_message_boxes() {
+    kyotu1::msg_box = [](const std::string&, std::int16_t, const std::string&) { return kyotu1::answer_ok; };
+    kyotu1::system_date = [] { return kyotu1::Date{2004, 11, 22}; };
+}
+
+void rebuild_holidays(benchmark::State& state) {
+    silence_message_boxes();
+    const auto year = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state) {
+        kyotu1::syukujitu_set(year);
+        benchmark::DoNotOptimize(kyotu1::holiday_flag(1, 1));
+    }
+}
+BENCHMARK(rebuild_holidays)->Arg(2049)->Arg(32767);
+
+void draw_month_into_model(benchmark::State& state) {
+    silence_message_boxes();
+    kyotu1::GridModel grid{};
+    std::int16_t month = 1;
+    for (auto _ : state) {
+        kyotu1::hyoji_cal(grid, 2049, month);
+        benchmark::DoNotOptimize(grid);
+        month = static_cast<std::int16_t>(month % 12 + 1);
+    }
+}
+BENCHMARK(draw_month_into_model);
+
+}  // namespace
+
+BENCHMARK_MAIN();
