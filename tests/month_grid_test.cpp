@@ -124,6 +124,34 @@ TEST_F(MonthGrid, ReadsTheClockOnEveryDraw) {
     EXPECT_EQ(grid.cells[23].back_colour, colour_cyan);
 }
 
+// Every month of every supported year lands in the grid, its days in a row
+// from the column of its first weekday. Under the sanitizers this also shows
+// that no arithmetic overflows anywhere in the range.
+TEST(MonthGridRange, EveryMonthOfEverySupportedYearFits) {
+    korinde_test::MessageRecorder recorder;
+    int warnings = 0;
+    kyotu1::msg_box = [&warnings](const std::string&, std::int16_t, const std::string&) {
+        ++warnings;
+        return kyotu1::answer_ok;
+    };
+    GridModel grid{};
+    for (int y = kyotu1::min_year; y <= kyotu1::max_year; ++y) {
+        for (std::int16_t month = 1; month <= 12; ++month) {
+            const auto year = static_cast<std::int16_t>(y);
+            kyotu1::hyoji_cal(grid, year, month);
+            const auto first = static_cast<std::size_t>(kyotu1::yobi_keisan(year, month, 1));
+            const auto days = static_cast<std::size_t>(kyotu1::month_days(year, month));
+            ASSERT_LE(first + days, kyotu1::grid_cells) << y << "/" << month;
+            ASSERT_TRUE(grid.cells[first].visible && grid.cells[first].caption == " 1") << y << "/" << month;
+            ASSERT_TRUE(grid.cells[first + days - 1].visible) << y << "/" << month;
+            const bool after_shown = first + days < kyotu1::grid_cells && grid.cells[first + days].visible;
+            const bool before_shown = first > 0 && grid.cells[first - 1].visible;
+            ASSERT_FALSE(after_shown || before_shown) << y << "/" << month;
+        }
+    }
+    EXPECT_EQ(warnings, (kyotu1::max_year - kyotu1::last_rule_year) * 12);
+}
+
 TEST_F(MonthGrid, WarnsBeforeDrawingAfter2100) {
     const GridModel grid = draw(2101, 1);
     EXPECT_EQ(recorder.texts(), std::vector<std::string>{"2100年までです！"});
