@@ -20,6 +20,7 @@
 #include "ui/pictures.h"
 #include "ui/platform.h"
 #include "ui/text_box_menu.h"
+#include "view/accessible_names.h"
 #include "view/day_detail.h"
 #include "view/navigation.h"
 
@@ -91,6 +92,7 @@ wincal::wincal(QWidget* parent)
     create_frame();
     create_buttons();
     create_text_panel();
+    name_controls_for_screen_readers();
     set_tab_order();
     Form_Load();
 }
@@ -104,6 +106,7 @@ void wincal::create_frame() {
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const int column = static_cast<int>(i);
         Label1[i] = create_cell(Frame1, QString("Label1_%1").arg(column), korinde::layout::label1(column));
+        Label1[i]->setAccessibleName(QString::fromStdString(kyotu1::weekday_name(static_cast<std::int16_t>(i))));
     }
     set_back_colour(Label1[0], korinde::colour_from_bgr(kyotu1::colour_light_red));
 
@@ -158,6 +161,18 @@ void wincal::create_text_panel() {
     korinde::use_japanese_edit_menu(*Text1);
 }
 
+// Names for screen readers where the control shows no text of its own, or
+// too short a one.
+void wincal::name_controls_for_screen_readers() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {Image2, "使い方"},
+        {Picture2, "バージョンと作者の表示"},
+        {Command3, "作者のホームページ"},
+        {Text1, "バージョンと作者"},
+    };
+    for (const auto& [control, name] : names) control->setAccessibleName(QString::fromUtf8(name));
+}
+
 void wincal::set_tab_order() {
     Frame1->setFocusPolicy(Qt::NoFocus);
     setTabOrder(Text1, Command1);
@@ -193,19 +208,25 @@ void wincal::centre_on_screen() {
 
 void wincal::hyoji_cal(std::int16_t year, std::int16_t month) {
     kyotu1::hyoji_cal(grid_, year, month);
-    copy_grid_to_labels();
+    copy_grid_to_labels(year, month);
 }
 
 // Copies the model onto the labels, touching only what changed: palette
-// changes and repaints are the cost of a redraw.
-void wincal::copy_grid_to_labels() {
+// changes and repaints are the cost of a redraw. Screen readers hear each
+// shown day by its full date; hidden cells have no name.
+void wincal::copy_grid_to_labels(std::int16_t year, std::int16_t month) {
+    std::int16_t day = 0;
     for (std::size_t k = 0; k < Label2.size(); ++k) {
         const kyotu1::GridModel::Cell& want = grid_.cells[k];
         kyotu1::GridModel::Cell& have = shown_.cells[k];
         if (want.caption != have.caption) Label2[k]->setText(QString::fromStdString(want.caption));
-        if (want.back_colour != have.back_colour)
+        if (want.back_colour != have.back_colour) {
             set_back_colour(Label2[k], korinde::colour_from_bgr(want.back_colour));
+        }
         if (want.visible != have.visible) Label2[k]->setVisible(want.visible);
+        const QString name =
+            want.visible ? QString::fromStdString(kyotu1::day_accessible_name(year, month, ++day)) : QString();
+        if (Label2[k]->accessibleName() != name) Label2[k]->setAccessibleName(name);
         have = want;
     }
     if (grid_.title != shown_.title) Frame1->setTitle(QString::fromStdString(grid_.title));

@@ -38,6 +38,7 @@ private:
     void create_frame();
     void create_buttons();
     void create_text_panel();
+    void name_controls_for_screen_readers();
     void set_tab_order();
 
     void Form_Load();
@@ -51,7 +52,7 @@ private:
 
     void centre_on_screen();
     void exchange_panel_edges();
-    void copy_grid_to_labels();
+    void copy_grid_to_labels(std::int16_t year, std::int16_t month);
     bool window_has_focus() const;
 
     QGroupBox* Frame1 = nullptr;

@@ -1,0 +1,16 @@
+// Names that screen readers speak for the calendar's cells.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kyotu1 {
+
+// "2026年12月23日 水曜日 天皇誕生日", without the holiday for an ordinary day.
+// Reads the day tables, so they must hold the year (as after hyoji_cal).
+std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day);
+
+// "日曜日" to "土曜日" for the weekdays 0 to 6.
+std::string weekday_name(std::int16_t weekday);
+
+}  // namespace kyotu1
