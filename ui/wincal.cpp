@@ -122,7 +122,7 @@ void wincal::create_frame() {
     Image2->setObjectName("Image2");
     Image2->setGeometry(to_pixels(korinde::layout::image2));
     give_flat_border(Image2);
-    Image2->setPixmap(korinde::help_picture());
+    Image2->setPixmap(korinde::help_picture(devicePixelRatioF()));
     Image2->installEventFilter(this);
 }
 

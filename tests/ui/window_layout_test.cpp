@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "ui/layout.h"
+#include "ui/pictures.h"
 #include "window_fixture.h"
 
 using namespace korinde_test;
@@ -132,6 +133,16 @@ void WindowLayoutTest::pictures_have_their_pixel_sizes() {
     QCOMPARE(dark_on_bottom_row, 1);
     const QImage icon = window.windowIcon().pixmap(QSize(32, 32)).toImage();
     QCOMPARE(icon.size(), QSize(32, 32));
+
+    // At twice the density every pixel becomes a 2 x 2 square of the same colour.
+    const QPixmap doubled = korinde::help_picture(2.0);
+    QCOMPARE(doubled.devicePixelRatio(), 2.0);
+    const QImage sharp = doubled.toImage();
+    QCOMPARE(sharp.size(), QSize(60, 20));
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 60; ++x) QCOMPARE(sharp.pixelColor(x, y), help.pixelColor(x / 2, y / 2));
+    }
+    QCOMPARE(window.windowIcon().pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
 }
 
 void WindowLayoutTest::focus_starts_on_the_hidden_text_panel_and_tabs_in_order() {
