@@ -7,7 +7,8 @@
 
 namespace korinde {
 
-inline const std::string home_page_url = "https://korinde.example.jp/";
+// Set by the build, which also writes it into the desktop metadata.
+inline const std::string home_page_url = KORINDE_HOME_PAGE;
 inline const std::string author_mail = "korinde@example.jp";
 inline const std::string author_credit = "by Korinde Project";
 

@@ -11,10 +11,6 @@
 
 #include "engine/checked.h"
 
-#ifndef KORINDE_VERSION
-#define KORINDE_VERSION "0"
-#endif
-
 namespace korinde {
 namespace {
 

@@ -5,8 +5,9 @@ project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=$project_root/build
 cd "$project_root"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core
-    clang-tidy clang-format)
+build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
+# The tools that read the code, the desktop entry, the metadata and the Windows resources.
+check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {
