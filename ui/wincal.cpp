@@ -233,16 +233,13 @@ void wincal::copy_grid_to_labels(std::int16_t year, std::int16_t month) {
     shown_.title = grid_.title;
 }
 
-void wincal::Command1_Click() {
-    if (kyotu1::step_back()) {
-        hyoji_cal(kyotu1::disp_year, kyotu1::disp_month);
-    } else {
-        QApplication::beep();
-    }
-}
+void wincal::Command1_Click() { redraw_after_step(kyotu1::step_back()); }
 
-void wincal::Command2_Click() {
-    if (kyotu1::step_forward()) {
+void wincal::Command2_Click() { redraw_after_step(kyotu1::step_forward()); }
+
+// A step beyond the supported years changes nothing; the beep says so.
+void wincal::redraw_after_step(bool stepped) {
+    if (stepped) {
         hyoji_cal(kyotu1::disp_year, kyotu1::disp_month);
     } else {
         QApplication::beep();

@@ -50,6 +50,7 @@ private:
     void Image2_MouseUp(std::int16_t button);
     void Picture2_MouseUp(std::int16_t button);
 
+    void redraw_after_step(bool stepped);
     void centre_on_screen();
     void exchange_panel_edges();
     void copy_grid_to_labels(std::int16_t year, std::int16_t month);
