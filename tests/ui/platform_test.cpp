@@ -79,10 +79,8 @@ private slots:
     void message_boxes_have_the_buttons_and_icon_of_their_style();
     void modifier_mask_follows_the_key_itself_data();
     void modifier_mask_follows_the_key_itself();
-    void mouse_buttons();
     void desktop_browser_refuses_what_it_cannot_serve();
     void closing_the_window_ends_the_program();
-    void colours_are_kept_blue_green_red();
     void text_panel_menu_is_japanese();
 };
 
@@ -168,13 +166,6 @@ void PlatformTest::modifier_mask_follows_the_key_itself() {
     QCOMPARE(int(korinde::modifier_mask(event)), mask);
 }
 
-void PlatformTest::mouse_buttons() {
-    QCOMPARE(korinde::mouse_button_code(Qt::LeftButton), 1);
-    QCOMPARE(korinde::mouse_button_code(Qt::RightButton), 2);
-    QCOMPARE(korinde::mouse_button_code(Qt::MiddleButton), 4);
-    QCOMPARE(korinde::mouse_button_code(Qt::BackButton), 0);
-}
-
 void PlatformTest::desktop_browser_refuses_what_it_cannot_serve() {
     QVERIFY_THROWS_EXCEPTION(korinde::AutomationError, korinde::create_desktop_browser("Word.Application"));
     const auto browser = korinde::create_desktop_browser("internetexplorer.Application");
@@ -193,12 +184,6 @@ void PlatformTest::closing_the_window_ends_the_program() {
     QCOMPARE(QApplication::exec(), 0);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void PlatformTest::colours_are_kept_blue_green_red() {
-    QCOMPARE(korinde::colour_from_bgr(0xC0C0FF), QColor(255, 192, 192));
-    QCOMPARE(korinde::colour_from_bgr(0xFFFF00), QColor(0, 255, 255));
-    QCOMPARE(korinde::colour_from_bgr(0x0000FF), QColor(255, 0, 0));
 }
 
 void PlatformTest::text_panel_menu_is_japanese() {
