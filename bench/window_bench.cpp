@@ -39,7 +39,7 @@ BENCHMARK(click_next_month<true>)->Name("click_next_month_and_grab")->Unit(bench
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    korinde::prepare_application(app);
+    korinde::prepare_application();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

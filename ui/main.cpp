@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    korinde::prepare_application(app);
+    korinde::prepare_application();
     korinde::install_platform_hooks();
     wincal window;
     window.show();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "engine/checked.h"
+#include "ui/fonts.h"
 
 namespace korinde {
 namespace {
@@ -65,7 +66,7 @@ const std::vector<Button>& buttons_for(std::int16_t style) {
 
 }  // namespace
 
-void prepare_application(QApplication& app) {
+void prepare_application() {
     QApplication::setApplicationName("Korinde");
     QApplication::setApplicationVersion(KORINDE_VERSION);
     // The classic style sets the frame's caption into its top edge and gives
@@ -73,10 +74,9 @@ void prepare_application(QApplication& app) {
     QApplication::setStyle("Windows");
     // The window keeps its own font names; the IPA faces were made to match
     // the metrics of the two Japanese ones.
-    QFont::insertSubstitution("ＭＳ Ｐゴシック", "IPAPGothic");
-    QFont::insertSubstitution("ＭＳ ゴシック", "IPAGothic");
-    QFont::insertSubstitution("Small Fonts", "DejaVu Sans");
-    app.setQuitOnLastWindowClosed(true);
+    QFont::insertSubstitution(QString::fromUtf8(fonts::proportional_gothic), "IPAPGothic");
+    QFont::insertSubstitution(QString::fromUtf8(fonts::fixed_gothic), "IPAGothic");
+    QFont::insertSubstitution(fonts::small_fonts, "DejaVu Sans");
 }
 
 void install_platform_hooks() {

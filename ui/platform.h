@@ -9,13 +9,11 @@
 
 #include "engine/kyotu1.h"
 
-class QApplication;
-
 namespace korinde {
 
 // Sets the application's name, version, style and font substitutions. Call
-// once, before the window is created.
-void prepare_application(QApplication& app);
+// once the application object exists, before the window is created.
+void prepare_application();
 
 // Installs the real message boxes and clock into the engine's hooks.
 void install_platform_hooks();

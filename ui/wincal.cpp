@@ -14,6 +14,7 @@
 
 #include "engine/kyotu1.h"
 #include "ui/browser.h"
+#include "ui/fonts.h"
 #include "ui/input_codes.h"
 #include "ui/layout.h"
 #include "ui/panel_texts.h"
@@ -31,9 +32,9 @@ using korinde::layout::to_pixels;
 constexpr std::array<const char*, 7> weekday_names = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr std::uint32_t colour_red = 0x0000FF;
 
-const char* const proportional_gothic = "ＭＳ Ｐゴシック";
-const char* const fixed_gothic = "ＭＳ ゴシック";
-const char* const small_fonts = "Small Fonts";
+using korinde::fonts::fixed_gothic;
+using korinde::fonts::proportional_gothic;
+using korinde::fonts::small_fonts;
 
 QFont font_of(const char* family, int pixel_size) {
     QFont font(QString::fromUtf8(family));

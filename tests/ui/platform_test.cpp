@@ -70,7 +70,7 @@ class PlatformTest : public QObject {
 
 private slots:
     void initTestCase() {
-        korinde::prepare_application(*qApp);
+        korinde::prepare_application();
         kyotu1::title_set();
     }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }

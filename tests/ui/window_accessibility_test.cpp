@@ -27,7 +27,7 @@ class WindowAccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { korinde::prepare_application(*qApp); }
+    void initTestCase() { korinde::prepare_application(); }
     void init() { reset_program_state(); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 

@@ -21,7 +21,7 @@ class WindowPanelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { korinde::prepare_application(*qApp); }
+    void initTestCase() { korinde::prepare_application(); }
     void init() {
         reset_program_state();
         install_fake_browser(browser);

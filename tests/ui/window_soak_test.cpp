@@ -253,7 +253,7 @@ class WindowSoakTest : public QObject {
 
 private slots:
     void initTestCase() {
-        korinde::prepare_application(*qApp);
+        korinde::prepare_application();
         test_log_handler = qInstallMessageHandler(drop_offscreen_popup_warnings);
     }
     void init() { reset_program_state(); }
