@@ -137,7 +137,12 @@ TEST(CheckedArithmetic, ReportsOverflowInsteadOfWrapping) {
     EXPECT_THROW(checked_sub<std::int32_t>(min32, 1), std::overflow_error);
     EXPECT_EQ(checked_add<std::int32_t>(max32, min32), -1);
     EXPECT_THROW(kyotu1::checked_narrow<std::int16_t>(32768), std::overflow_error);
+    EXPECT_THROW(kyotu1::checked_narrow<std::int16_t>(-32769), std::overflow_error);
+    EXPECT_EQ(kyotu1::checked_narrow<std::int16_t>(-32768), min16);
     EXPECT_EQ(kyotu1::floor_mod<std::int32_t>(-1, 7), 6);
+    EXPECT_EQ(kyotu1::floor_mod<std::int16_t>(min16, 7), 6);  // -32768 = -4682 * 7 + 6
+    EXPECT_EQ(kyotu1::floor_mod<std::int16_t>(max16, 7), 0);  // 32767 = 4681 * 7
+    EXPECT_EQ(kyotu1::floor_mod<std::int32_t>(min32, 7), 5);
 }
 
 }  // namespace
