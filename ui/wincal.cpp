@@ -274,15 +274,10 @@ void wincal::Image2_MouseUp(std::int16_t button) {
 
 void wincal::Picture2_MouseUp(std::int16_t button) {
     if (button != kyotu1::button_left) return;
-    if (kyotu1::panel_swapped == 0) {
-        // Written before the exchange, so the panel comes into view filled.
-        Text1->setPlainText(QString::fromStdString(korinde::about_text()));
-        exchange_panel_edges();
-        kyotu1::panel_swapped = 1;
-    } else {
-        exchange_panel_edges();
-        kyotu1::panel_swapped = 0;
-    }
+    // Written before the exchange, so the panel comes into view filled.
+    if (kyotu1::panel_swapped == 0) Text1->setPlainText(QString::fromStdString(korinde::about_text()));
+    exchange_panel_edges();
+    kyotu1::panel_swapped = kyotu1::panel_swapped == 0 ? 1 : 0;
 }
 
 void wincal::exchange_panel_edges() {
@@ -296,14 +291,7 @@ bool wincal::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             // Command1 and Command2 share the window's key handlers.
-            if (watched == Command1 || watched == Command2) {
-                const auto& key = static_cast<const QKeyEvent&>(*event);
-                if (event->type() == QEvent::KeyPress) {
-                    kyotu1::modifier_key_down(korinde::modifier_mask(key));
-                } else {
-                    kyotu1::modifier_key_up(korinde::modifier_mask(key));
-                }
-            }
+            if (watched == Command1 || watched == Command2) track_modifier(static_cast<const QKeyEvent&>(*event));
             break;
         case QEvent::MouseButtonRelease: {
             const std::int16_t button = korinde::mouse_button_code(static_cast<QMouseEvent*>(event)->button());
@@ -326,13 +314,23 @@ bool wincal::window_has_focus() const {
 }
 
 void wincal::keyPressEvent(QKeyEvent* event) {
-    if (window_has_focus()) kyotu1::modifier_key_down(korinde::modifier_mask(*event));
+    if (window_has_focus()) track_modifier(*event);
     QWidget::keyPressEvent(event);
 }
 
 void wincal::keyReleaseEvent(QKeyEvent* event) {
-    if (window_has_focus()) kyotu1::modifier_key_up(korinde::modifier_mask(*event));
+    if (window_has_focus()) track_modifier(*event);
     QWidget::keyReleaseEvent(event);
+}
+
+// The key-down and key-up handlers of Command1, Command2 and the window.
+void wincal::track_modifier(const QKeyEvent& event) {
+    const std::int16_t mask = korinde::modifier_mask(event);
+    if (event.type() == QEvent::KeyPress) {
+        kyotu1::modifier_key_down(mask);
+    } else {
+        kyotu1::modifier_key_up(mask);
+    }
 }
 
 void wincal::closeEvent(QCloseEvent* event) {

@@ -55,6 +55,7 @@ private:
     void exchange_panel_edges();
     void copy_grid_to_labels(std::int16_t year, std::int16_t month);
     bool window_has_focus() const;
+    void track_modifier(const QKeyEvent& event);
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 7> Label1{};

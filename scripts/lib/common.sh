@@ -38,3 +38,24 @@ build() {
     cmake --preset "$preset" -DKORINDE_WERROR="$werror" >/dev/null
     cmake --build --preset "$preset" ${1:+--target "$@"}
 }
+
+# Starts Xvfb at the given size on a display it finds free and exports
+# DISPLAY; the server's pid is in xvfb_pid. Xvfb names the display once it
+# accepts connections, so nothing has to poll for it.
+start_virtual_display() {
+    local number_file
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        [ -s "$number_file" ] && break
+        sleep 0.05
+    done
+    DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    rm -f "$number_file"
+    if [ "$DISPLAY" = ":" ]; then
+        echo "Xvfb did not start." >&2
+        exit 1
+    fi
+    export DISPLAY
+}
