@@ -1,6 +1,7 @@
-// The national holidays as the calendar knows them: fixed dates, the equinox
-// days from year lists that run to 2100, the Monday rules from 2000 and 2003,
-// and two one-off days. Later changes of the holiday law are not built in.
+// The built-in holiday rules, the law as the calendar was written for it:
+// fixed dates, the equinox days from year lists that run to 2100, the Monday
+// rules from 2000 and 2003, and two one-off days. Later changes of the law
+// are in current_law.cpp.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -8,7 +9,9 @@
 #include <string_view>
 
 #include "engine/day_tables.h"
+#include "engine/holiday_laws.h"
 #include "engine/kyotu1.h"
+#include "engine/mondays.h"
 
 namespace kyotu1 {
 namespace {
@@ -50,10 +53,6 @@ constexpr std::array<std::int16_t, 8> citizens_holiday_on_22nd = {
 constexpr std::array<std::int16_t, 6> citizens_holiday_on_21st = {
     2032, 2049, 2060, 2077, 2088, 2094,
 };
-
-// Day of the month of the n-th Monday, by the weekday of the month's first day.
-constexpr std::array<std::int16_t, 7> second_monday = {9, 8, 14, 13, 12, 11, 10};
-constexpr std::array<std::int16_t, 7> third_monday = {16, 15, 21, 20, 19, 18, 17};
 
 constexpr std::int16_t first_happy_monday_year = 2000;   // 成人の日, 体育の日
 constexpr std::int16_t second_happy_monday_year = 2003;  // 海の日, 敬老の日
@@ -129,11 +128,7 @@ void place_respect_for_the_aged_day(std::int16_t year) {
 
 }  // namespace
 
-void syukujitu_set(std::int16_t year) {
-    if (year < min_year) throw std::out_of_range("year before 1");
-    if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");
-
-    reset_day_tables();
+void place_builtin_holidays(std::int16_t year) {
     place_fixed_holidays();
     place_equinoxes(year);
     place_september_citizens_holiday(year);
@@ -141,6 +136,20 @@ void syukujitu_set(std::int16_t year) {
     place_coming_of_age_and_sports_days(year);
     place_marine_day(year);
     place_respect_for_the_aged_day(year);
+}
+
+HolidayLaw holiday_law = HolidayLaw::builtin;
+
+void syukujitu_set(std::int16_t year) {
+    if (year < min_year) throw std::out_of_range("year before 1");
+    if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");
+
+    reset_day_tables();
+    if (holiday_law == HolidayLaw::current) {
+        place_current_law_holidays(year);
+    } else {
+        place_builtin_holidays(year);
+    }
 }
 
 }  // namespace kyotu1

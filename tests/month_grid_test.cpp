@@ -36,7 +36,7 @@ TEST_F(MonthGrid, DaysLandInTheirCells) {
         {2009, 2, 0, 27, "2009年 2月"},   {2009, 8, 6, 36, "2009年 8月"}, {2012, 9, 6, 35, "2012年 9月"},
         {2004, 11, 1, 30, "2004年 11月"}, {2000, 2, 2, 30, "2000年 2月"}, {2004, 2, 0, 28, "2004年 2月"},
         {2003, 2, 6, 33, "2003年 2月"},   {2100, 2, 1, 28, "2100年 2月"}, {1977, 1, 6, 36, "1977年 1月"},
-        {1900, 3, 4, 34, "1900年 3月"},   {1, 1, 0, 30, "1年 1月"},
+        {1900, 3, 4, 34, "1900年 3月"},   {1, 1, 1, 31, "1年 1月"},
     };
     for (const auto& s : shapes) {
         const GridModel grid = draw(s.year, s.month);
@@ -64,7 +64,7 @@ TEST(DayCaption, RightAlignedInTwoCharacters) {
 struct Colouring {
     const char* what;
     std::int16_t year, month;
-    kyotu1::Date today;
+    kyotu1::ClockDate today;
     std::set<std::size_t> light_red;
     std::set<std::size_t> cyan;
 };
