@@ -9,7 +9,7 @@ namespace {
 
 void silence_message_boxes() {
     kyotu1::msg_box = [](const std::string&, std::int16_t, const std::string&) { return kyotu1::answer_ok; };
-    kyotu1::system_date = [] { return kyotu1::Date{2004, 11, 22}; };
+    kyotu1::system_date = [] { return kyotu1::ClockDate{2004, 11, 22}; };
 }
 
 void rebuild_holidays(benchmark::State& state) {

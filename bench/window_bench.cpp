@@ -17,7 +17,7 @@ namespace {
 template <bool whole_picture>
 void click_next_month(benchmark::State& state) {
     kyotu1::msg_box = [](const std::string&, std::int16_t, const std::string&) { return kyotu1::answer_ok; };
-    kyotu1::system_date = [] { return kyotu1::Date{2004, 11, 22}; };
+    kyotu1::system_date = [] { return kyotu1::ClockDate{2004, 11, 22}; };
     wincal window;
     window.show();
     auto* next = window.findChild<QPushButton*>("Command2");

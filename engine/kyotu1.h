@@ -15,6 +15,14 @@ struct Date {
     std::int16_t day;
 };
 
+// Today as the clock tells it. A clock set outside the supported years still
+// reads (its year is wider than a calendar year) and then matches no day.
+struct ClockDate {
+    std::int32_t year;
+    std::int16_t month;
+    std::int16_t day;
+};
+
 // Supported years. Every navigation step and every engine call stays inside.
 inline constexpr std::int16_t min_year = 1;
 inline constexpr std::int16_t max_year = 32767;
@@ -36,7 +44,8 @@ inline constexpr std::int16_t answer_yes = 6;
 inline constexpr std::int16_t answer_no = 7;
 
 // ---- Calendar arithmetic -------------------------------------------------
-// The calendar has a leap year in every year divisible by 4 except 2100.
+// From 1980 on the calendar has a leap year in every year divisible by 4
+// except 2100; before 1980 it is the proleptic Gregorian calendar.
 
 // Weekday 0 (Sunday) to 6 (Saturday) of the date. A day past the end of the
 // month counts on into the next month (31 February 2003 is 3 March).
@@ -59,7 +68,12 @@ const std::string& holiday_name(int month, int day);
 
 // ---- Holiday rules ---------------------------------------------------------
 
-// Rebuilds the day tables for the year. Warns through msg_box first when the
+// Which rules fill the day tables: the built-in ones (the default), or the
+// holiday law as amended to this day. Chosen once, at start.
+enum class HolidayLaw { builtin, current };
+extern HolidayLaw holiday_law;
+
+// Rebuilds the day tables for the year by the rules of holiday_law. Warns through msg_box first when the
 // year is beyond last_rule_year. Throws std::out_of_range for a year below 1.
 void syukujitu_set(std::int16_t year);
 
@@ -83,6 +97,6 @@ using MessageBox = std::function<std::int16_t(const std::string& text, std::int1
 extern MessageBox msg_box;
 
 // Today's date by the local clock.
-extern std::function<Date()> system_date;
+extern std::function<ClockDate()> system_date;
 
 }  // namespace kyotu1

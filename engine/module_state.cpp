@@ -1,5 +1,3 @@
-#include <ctime>
-#include <iostream>
 #include <stdexcept>
 
 #include "engine/kyotu1.h"
@@ -14,27 +12,14 @@ std::string app_title;
 
 void title_set() { app_title = "Korinde"; }
 
-namespace {
-
-// Until a window installs real message boxes, say the text on the console
-// and take the answer that changes nothing (OK, or No on a Yes/No question).
-std::int16_t console_message_box(const std::string& text, std::int16_t style, const std::string& title) {
-    std::cerr << (title.empty() ? app_title : title) << ": " << text << '\n';
-    const bool yes_no = (style & 7) == mb_yes_no;
-    return yes_no ? answer_no : answer_ok;
-}
-
-Date local_clock_date() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    if (local == nullptr) throw std::runtime_error("the local clock cannot be read");
-    return {static_cast<std::int16_t>(local->tm_year + 1900), static_cast<std::int16_t>(local->tm_mon + 1),
-            static_cast<std::int16_t>(local->tm_mday)};
-}
-
-}  // namespace
-
-MessageBox msg_box = console_message_box;
-std::function<Date()> system_date = local_clock_date;
+// The hooks start empty on purpose: the program installs the desktop's
+// message boxes and clock at start, tests their recorders, and a caller that
+// forgot to hears of it at once instead of reaching the real clock.
+MessageBox msg_box = [](const std::string&, std::int16_t, const std::string&) -> std::int16_t {
+    throw std::logic_error("kyotu1::msg_box is used before a message box is installed");
+};
+std::function<ClockDate()> system_date = []() -> ClockDate {
+    throw std::logic_error("kyotu1::system_date is used before a clock is installed");
+};
 
 }  // namespace kyotu1

@@ -12,6 +12,13 @@ inline const std::string home_page_url = KORINDE_HOME_PAGE;
 inline const std::string author_mail = "korinde@example.jp";
 inline const std::string author_credit = "by Korinde Project";
 
+// The window's title; it says when today's holiday law is shown instead of
+// the built-in rules.
+inline std::string window_title() {
+    const bool current = kyotu1::holiday_law == kyotu1::HolidayLaw::current;
+    return kyotu1::app_title + (current ? "（現行の祝日）" : "");
+}
+
 inline const std::string about_version = "Ver 2.02(2004/11/22)";
 inline const std::string about_mail_heading = "メールＩＤ：";
 inline const std::string about_home_page_heading = "ﾎｰﾑﾍﾟｰｼﾞ：";

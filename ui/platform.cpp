@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "engine/checked.h"
 #include "ui/fonts.h"
 
 namespace korinde {
@@ -100,10 +99,11 @@ std::int16_t show_message_box(const std::string& text, std::int16_t style, const
     return answer_for(box.standardButton(box.clickedButton())).code;
 }
 
-kyotu1::Date local_date() {
+kyotu1::ClockDate local_date() {
     const QDate today = QDate::currentDate();
-    return {kyotu1::checked_narrow<std::int16_t>(today.year()), static_cast<std::int16_t>(today.month()),
-            static_cast<std::int16_t>(today.day())};
+    // QDate has no year 0; a clock set there reads as before every supported year.
+    if (!today.isValid()) return {0, 1, 1};
+    return {today.year(), static_cast<std::int16_t>(today.month()), static_cast<std::int16_t>(today.day())};
 }
 
 QColor colour_from_bgr(std::uint32_t bgr) {

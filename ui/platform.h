@@ -21,7 +21,7 @@ void install_platform_hooks();
 // A modal QMessageBox for a button-and-icon value; returns the answer code.
 std::int16_t show_message_box(const std::string& text, std::int16_t style, const std::string& title);
 
-kyotu1::Date local_date();
+kyotu1::ClockDate local_date();
 
 // Colours are kept as 0x00BBGGRR.
 QColor colour_from_bgr(std::uint32_t bgr);

@@ -20,6 +20,7 @@
 #include "ui/panel_texts.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
+#include "ui/text_box.h"
 #include "ui/text_box_menu.h"
 #include "view/accessible_names.h"
 #include "view/day_detail.h"
@@ -84,7 +85,7 @@ QPushButton* create_button(QWidget* parent, const char* name, const char* captio
 
 }  // namespace
 
-wincal::wincal(QWidget* parent)
+wincal::wincal(std::optional<kyotu1::ClockDate> first_month, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("wincal");
@@ -95,7 +96,7 @@ wincal::wincal(QWidget* parent)
     create_text_panel();
     name_controls_for_screen_readers();
     set_tab_order();
-    Form_Load();
+    Form_Load(first_month);
 }
 
 void wincal::create_frame() {
@@ -150,7 +151,7 @@ void wincal::create_buttons() {
 }
 
 void wincal::create_text_panel() {
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new korinde::TextBox(this);
     Text1->setObjectName("Text1");
     Text1->setGeometry(to_pixels(korinde::layout::text1));
     Text1->setFont(font_of(fixed_gothic, korinde::layout::font_8_25pt));
@@ -183,14 +184,12 @@ void wincal::set_tab_order() {
 }
 
 // Start-up: runs before the window is first shown.
-void wincal::Form_Load() {
+void wincal::Form_Load(std::optional<kyotu1::ClockDate> first_month) {
     centre_on_screen();
     for (std::size_t i = 0; i < Label1.size(); ++i) Label1[i]->setText(QString::fromUtf8(weekday_names[i]));
     kyotu1::title_set();
-    setWindowTitle(QString::fromStdString(kyotu1::app_title));
-    const kyotu1::Date today = kyotu1::system_date();
-    kyotu1::disp_year = today.year;
-    kyotu1::disp_month = today.month;
+    setWindowTitle(QString::fromStdString(korinde::window_title()));
+    kyotu1::start_at(first_month ? *first_month : kyotu1::system_date());
     hyoji_cal(kyotu1::disp_year, kyotu1::disp_month);
     // The frame and title bar are the desktop's: fixing the client area
     // gives the outer size wherever the frame is the standard one.

@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include <QWidget>
 
+#include "engine/kyotu1.h"
 #include "view/month_grid.h"
 
 class QFrame;
@@ -20,8 +22,9 @@ class wincal : public QWidget {
     Q_OBJECT
 
 public:
-    // Creates the controls and runs the start-up; show() it afterwards.
-    explicit wincal(QWidget* parent = nullptr);
+    // Creates the controls and runs the start-up, opening at the given month
+    // or at today's; show() it afterwards.
+    explicit wincal(std::optional<kyotu1::ClockDate> first_month = std::nullopt, QWidget* parent = nullptr);
 
     // Draws the month into the grid and the frame's caption.
     void hyoji_cal(std::int16_t year, std::int16_t month);
@@ -41,7 +44,7 @@ private:
     void name_controls_for_screen_readers();
     void set_tab_order();
 
-    void Form_Load();
+    void Form_Load(std::optional<kyotu1::ClockDate> first_month);
     void Form_Unload();
     void Command1_Click();
     void Command2_Click();

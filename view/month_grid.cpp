@@ -9,11 +9,14 @@ namespace {
 bool is_sunday_cell(std::size_t j) { return j % 7 == sunday; }
 bool is_monday_cell(std::size_t j) { return j % 7 == monday; }
 
-std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day, std::size_t cell, const Date& today) {
+std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day, std::size_t cell,
+                         const ClockDate& today) {
     if (year == today.year && month == today.month && day == today.day) return colour_cyan;
     if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return colour_light_red;
-    // The Monday after a Sunday holiday is off too, though the tables name no holiday.
-    if (holiday_flag(month, day - 1) == 1 && is_monday_cell(cell)) return colour_light_red;
+    // Under the built-in rules the Monday after a Sunday holiday is off too,
+    // though the tables name no holiday; today's law enters it in the tables.
+    const bool tables_lack_substitutes = holiday_law == HolidayLaw::builtin;
+    if (tables_lack_substitutes && holiday_flag(month, day - 1) == 1 && is_monday_cell(cell)) return colour_light_red;
     return colour_white;
 }
 
@@ -27,7 +30,7 @@ std::string month_title(std::int16_t year, std::int16_t month) {
 
 void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
     syukujitu_set(year);
-    const Date today = system_date();
+    const ClockDate today = system_date();
     const std::int16_t days = month_days(year, month);
 
     for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false};

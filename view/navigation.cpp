@@ -36,6 +36,19 @@ bool step(std::int16_t direction) {
 
 }  // namespace
 
+void start_at(const ClockDate& today) {
+    if (today.year < min_year) {
+        disp_year = min_year;
+        disp_month = 1;
+    } else if (today.year > max_year) {
+        disp_year = max_year;
+        disp_month = 12;
+    } else {
+        disp_year = static_cast<std::int16_t>(today.year);
+        disp_month = today.month;
+    }
+}
+
 void modifier_key_down(std::int16_t mask) {
     if (mask == mask_shift) key_mode = mode_year;
     if (mask == mask_ctrl) key_mode = mode_decade;

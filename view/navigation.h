@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "engine/kyotu1.h"
+
 namespace kyotu1 {
 
 // Modifier mask bits of a key event.
@@ -16,6 +18,10 @@ inline constexpr std::int16_t mask_alt = 4;
 void modifier_key_down(std::int16_t mask);
 // Key up with no modifier held any more returns to month steps.
 void modifier_key_up(std::int16_t mask);
+
+// Displays the month of today's date, or the supported month nearest to it
+// when the clock is set outside the supported years.
+void start_at(const ClockDate& today);
 
 // One step back ("前月") or forward ("翌月") by month, year or ten years as
 // key_mode says. Returns false, changing nothing, when the step would leave

@@ -20,7 +20,7 @@ struct ShownBox {
 
 class MessageRecorder {
 public:
-    explicit MessageRecorder(kyotu1::Date today = {2004, 11, 22})
+    explicit MessageRecorder(kyotu1::ClockDate today = {2004, 11, 22})
         : today_(today), saved_box_(kyotu1::msg_box), saved_clock_(kyotu1::system_date) {
         kyotu1::msg_box = [this](const std::string& text, std::int16_t style, const std::string& title) {
             shown.push_back({text, style, title});
@@ -38,7 +38,7 @@ public:
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
-    void set_today(kyotu1::Date today) { today_ = today; }
+    void set_today(kyotu1::ClockDate today) { today_ = today; }
     std::vector<std::string> texts() const {
         std::vector<std::string> result;
         for (const ShownBox& box : shown) result.push_back(box.text);
@@ -49,9 +49,9 @@ public:
     std::deque<std::int16_t> answers;
 
 private:
-    kyotu1::Date today_;
+    kyotu1::ClockDate today_;
     kyotu1::MessageBox saved_box_;
-    std::function<kyotu1::Date()> saved_clock_;
+    std::function<kyotu1::ClockDate()> saved_clock_;
 };
 
 }  // namespace korinde_test

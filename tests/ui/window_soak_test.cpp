@@ -74,7 +74,7 @@ struct Keyboard {
 
 class Soak {
 public:
-    Soak(unsigned seed, kyotu1::Date start) : random_(seed), recorder_(start) {
+    Soak(unsigned seed, kyotu1::ClockDate start) : random_(seed), recorder_(start) {
         kyotu1::msg_box = [this](const std::string& text, std::int16_t style, const std::string&) {
             if (checking_) return kyotu1::answer_ok;
             if (!is_program_text(text)) failure_ = "unknown message box text: " + text;

@@ -1,0 +1,44 @@
+// The command line: korinde [--holidays=builtin|current] [YEAR [MONTH]],
+// --list YEAR, --help and --version. Everything here is decided before any
+// window or display is needed.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include <QStringList>
+
+#include "engine/kyotu1.h"
+
+namespace korinde {
+
+struct CommandLine {
+    enum class Action { open_window, help, version, list };
+    Action action = Action::open_window;
+    kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
+    std::optional<std::int16_t> year;   // the month to open at, or to list
+    std::optional<std::int16_t> month;  // today's month when not given
+};
+
+inline const std::string usage_line = "使い方: korinde [--holidays=builtin|current] [年 [月]]";
+
+// The command line, or one Japanese line that says what is wrong with it.
+// The first argument is the program's own name.
+std::variant<CommandLine, std::string> parse_command_line(const QStringList& arguments);
+
+std::string help_text();
+std::string version_text();
+
+// Carries out --help, --version or --list on the standard streams and returns
+// the exit status; no display is needed.
+int run_without_window(const CommandLine& command);
+
+// Prints the complaint and the usage line on stderr; returns the exit status 2.
+int refuse(const std::string& complaint);
+
+// The month the window opens at: the one asked for, or none for today's.
+std::optional<kyotu1::ClockDate> requested_month(const CommandLine& command);
+
+}  // namespace korinde
