@@ -6,13 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include <QFont>
 #include <QFontDatabase>
-#include <QRawFont>
 #include <QTimer>
 
 #include "engine/kyotu1.h"
-#include "ui/fonts.h"
 
 namespace korinde {
 namespace {
@@ -77,9 +74,9 @@ int refuse_without_display() {
 }
 
 bool japanese_faces_available() {
-    const QFont font(QString::fromUtf8(fonts::proportional_gothic));
-    const QRawFont face = QRawFont::fromFont(font, QFontDatabase::Japanese);
-    return face.isValid() && face.supportsCharacter(QChar(u'月'));
+    // Where the named faces are missing, Qt falls back on any installed face
+    // that writes Japanese, so one such face is enough.
+    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
 }
 
 // After the first paint, so the check costs the start nothing.

@@ -46,8 +46,7 @@ bool display_configured();
 // Says so on stderr; returns the exit status 1.
 int refuse_without_display();
 
-// True when the window's Japanese face, or a face it falls back on, can
-// draw Japanese text.
+// True when some installed face can draw Japanese text.
 bool japanese_faces_available();
 
 // Once the window has painted, says on stderr which package to install when

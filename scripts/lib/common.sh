@@ -6,8 +6,11 @@ build_dir=$project_root/build
 cd "$project_root"
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
-# The tools that read the code, the desktop entry, the metadata and the Windows resources.
-check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64)
+# The tools that read the code, the desktop entry, the metadata and the Windows
+# resources, and the private X server with its input driver for the tests
+# that need a real display.
+check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
+    xvfb xdotool python3)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {

@@ -11,6 +11,9 @@
 
 using namespace korinde_test;
 
+Q_DECLARE_METATYPE(kyotu1::ClockDate)
+Q_DECLARE_METATYPE(std::optional<kyotu1::ClockDate>)
+
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 
@@ -28,6 +31,8 @@ private slots:
     void pictures_have_their_pixel_sizes();
     void focus_starts_on_the_hidden_text_panel_and_tabs_in_order();
     void warning_comes_before_the_window_for_a_clock_after_2100();
+    void first_month_follows_the_clock_or_the_command_line_data();
+    void first_month_follows_the_clock_or_the_command_line();
 };
 
 void WindowLayoutTest::controls_stand_where_the_layout_puts_them_data() {
@@ -176,6 +181,47 @@ void WindowLayoutTest::warning_comes_before_the_window_for_a_clock_after_2100() 
         QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), QString("2150年 1月"));
     }
     kyotu1::msg_box = record;
+}
+
+void WindowLayoutTest::first_month_follows_the_clock_or_the_command_line_data() {
+    QTest::addColumn<kyotu1::ClockDate>("clock");
+    QTest::addColumn<std::optional<kyotu1::ClockDate>>("asked");
+    QTest::addColumn<bool>("current_law");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("cyan_cell");  // -1: none
+    QTest::addColumn<QString>("title");
+    const std::optional<kyotu1::ClockDate> today;
+    QTest::newRow("clock before the year 1") << kyotu1::ClockDate{0, 1, 1} << today << false << "1年 1月" << -1
+                                             << "Korinde";
+    QTest::newRow("clock past 32767") << kyotu1::ClockDate{40000, 6, 5} << today << false << "32767年 12月" << -1
+                                      << "Korinde";
+    QTest::newRow("month asked for") << kyotu1::ClockDate{2026, 12, 7} << std::optional{kyotu1::ClockDate{2030, 5, 1}}
+                                     << false << "2030年 5月" << -1 << "Korinde";
+    // 1 December 2026 is a Tuesday, so the 7th is in cell 8.
+    QTest::newRow("today's law") << kyotu1::ClockDate{2026, 12, 7} << today << true << "2026年 12月" << 8
+                                 << "Korinde（現行の祝日）";
+}
+
+void WindowLayoutTest::first_month_follows_the_clock_or_the_command_line() {
+    QFETCH(kyotu1::ClockDate, clock);
+    QFETCH(std::optional<kyotu1::ClockDate>, asked);
+    QFETCH(bool, current_law);
+    QFETCH(QString, month);
+    QFETCH(int, cyan_cell);
+    QFETCH(QString, title);
+    MessageRecorder recorder{clock};
+    kyotu1::holiday_law = current_law ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
+    wincal window(asked);
+    kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
+    QCOMPARE(window.windowTitle(), title);
+    QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), month);
+    for (int k = 0; k < static_cast<int>(kyotu1::grid_cells); ++k) {
+        QCOMPARE(back_colour(day_cell(window, k)) == QColor(0, 255, 255), k == cyan_cell);
+    }
+    // The clock passing the last supported year under an open window stops nothing.
+    recorder.set_today({32768, 1, 1});
+    QTest::mouseClick(control(window, "Command2"), Qt::LeftButton);
+    QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
 }
 
 QTEST_MAIN(WindowLayoutTest)

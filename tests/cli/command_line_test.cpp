@@ -1,0 +1,119 @@
+// The korinde executable as a user starts it: the command line, and its
+// surroundings (no display, no Japanese fonts). Each case runs the program.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Outcome {
+    int status;
+    QString out, err;
+};
+
+// Runs korinde with the arguments and no display, unless the environment
+// given adds one; gives up after a few seconds.
+Outcome korinde(const QStringList& arguments, const QStringList& environment = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    for (const QString& entry : environment) env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(KORINDE_EXECUTABLE, arguments);
+    const bool finished = process.waitForFinished(10000);
+    EXPECT_TRUE(finished) << arguments.join(' ').toStdString();
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString usage = "使い方: korinde [--holidays=builtin|current] [年 [月]]\n";
+
+TEST(CommandLine, AnswersWithoutADisplay) {
+    struct Case {
+        QStringList arguments;
+        QString out_starts, err;
+    };
+    const Case cases[] = {
+        {{"--version"}, "korinde 2.0.0.2\n", ""},
+        {{"-v"}, "korinde 2.0.0.2\n", ""},
+        {{"--help"}, usage, ""},
+        {{"--list", "2026"}, "2026-01-01\t元旦\n2026-01-12\t成人の日\n", ""},
+        {{"--holidays=current", "--list", "2019"}, "2019-01-01\t元日\n2019-01-14\t成人の日\n", ""},
+        {{"--list", "2101"}, "2101-01-01\t元旦\n", "2100年までです！\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = korinde(c.arguments);
+        EXPECT_EQ(run.status, 0) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.startsWith(c.out_starts)) << run.out.toStdString();
+        EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
+    }
+    const QStringList builtin_2026 = korinde({"--list", "2026"}).out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(builtin_2026.size(), 16);
+    EXPECT_EQ(builtin_2026.last(), "2026-12-23\t天皇誕生日");
+}
+
+TEST(CommandLine, RefusesBadInputWithStatus2) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--foo"}, "korinde: 知らないオプションです: --foo\n"},
+        {{"-x"}, "korinde: 知らないオプションです: -x\n"},
+        {{"abc"}, "korinde: 年には 1 から 32767 までの数を指定してください: abc\n"},
+        {{"0"}, "korinde: 年には 1 から 32767 までの数を指定してください: 0\n"},
+        {{"32768"}, "korinde: 年には 1 から 32767 までの数を指定してください: 32768\n"},
+        {{"2026", "13"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
+        {{"2026", "0"}, "korinde: 月には 1 から 12 までの数を指定してください: 0\n"},
+        {{"2026", "5", "1"}, "korinde: 余分な引数があります: 1\n"},
+        {{"--holidays=new"}, "korinde: --holidays には builtin か current を指定してください: new\n"},
+        {{"--list"}, "korinde: --holidays と --list には値を指定してください (例: --list 2026)\n"},
+        {{"--list", "x"}, "korinde: 年には 1 から 32767 までの数を指定してください: x\n"},
+        {{"--list", "2026", "5"}, "korinde: 余分な引数があります: 5\n"},
+    };
+    for (const auto& [arguments, complaint] : cases) {
+        const Outcome run = korinde(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, complaint + usage) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
+    const QString needed = "korinde: 画面に表示できません。グラフィカルなデスクトップの中で起動してください。\n";
+    for (const QStringList& environment : {QStringList{}, QStringList{"DISPLAY=:32000"}}) {
+        const Outcome run = korinde({"2026"}, environment);
+        EXPECT_EQ(run.status, 1) << environment.join(' ').toStdString();
+        EXPECT_EQ(run.err, needed);
+    }
+}
+
+// Without a face that writes Japanese the window still opens, and stderr
+// names the package to install.
+TEST(CommandLine, NamesTheFontPackageWhenJapaneseFacesAreMissing) {
+    QTemporaryDir dir;
+    const QString config = dir.filePath("fonts.conf");
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<?xml version=\"1.0\"?><fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                              "<cachedir>%1</cachedir></fontconfig>")
+                   .arg(dir.filePath("cache"))
+                   .toUtf8());
+    file.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("FONTCONFIG_FILE", config);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(KORINDE_EXECUTABLE, {});
+    QString err;
+    for (int waited = 0; waited < 100 && !err.contains("fonts-ipafont-gothic"); ++waited) {
+        process.waitForReadyRead(100);
+        err += QString::fromUtf8(process.readAllStandardError());
+    }
+    EXPECT_TRUE(err.contains("korinde: 日本語のフォントが見つかりません。fonts-ipafont-gothic")) << err.toStdString();
+    EXPECT_EQ(process.state(), QProcess::Running);  // the window is open
+    process.kill();
+    process.waitForFinished();
+}
+
+}  // namespace

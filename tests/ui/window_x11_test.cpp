@@ -1,0 +1,133 @@
+// The window on a real X server, in the program's own application object:
+// pastes and drops that bring no text, a text box that stops at its limit,
+// and handlers whose failures end in a warning instead of an abort.
+#include <QClipboard>
+#include <QGroupBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/application.h"
+#include "ui/text_box.h"
+#include "virtual_display.h"
+#include "window_fixture.h"
+
+using namespace korinde_test;
+
+namespace {
+
+void clear_clipboard() {
+    // Cleared, the X selections have no owner, as on a fresh display.
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+    QGuiApplication::clipboard()->clear(QClipboard::Selection);
+    QTest::qWait(50);
+}
+
+// Brings the about panel into view and gives its text box the focus.
+QPlainTextEdit* shown_text_panel(wincal& window) {
+    QTest::mouseClick(control(window, "Picture2"), Qt::LeftButton);
+    auto* text_box = control<QPlainTextEdit>(window, "Text1");
+    text_box->setFocus();
+    return text_box;
+}
+
+void drop(QPlainTextEdit* text_box, const QMimeData* data) {
+    const QPoint at(10, 10);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(text_box->viewport(), &enter);
+    QDropEvent dropped(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(text_box->viewport(), &dropped);
+}
+
+}  // namespace
+
+class WindowX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { korinde::prepare_application(); }
+    void init() { reset_program_state(); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void pastes_and_drops_without_text_change_nothing_data();
+    void pastes_and_drops_without_text_change_nothing();
+    void text_box_stops_at_its_limit();
+    void a_failing_handler_ends_in_a_warning_and_the_window_goes_on();
+};
+
+void WindowX11Test::pastes_and_drops_without_text_change_nothing_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Ctrl+V") << "ctrl+v";
+    QTest::newRow("Shift+Insert") << "shift+insert";
+    QTest::newRow("middle click") << "middle";
+    QTest::newRow("drop of no text") << "drop";
+}
+
+void WindowX11Test::pastes_and_drops_without_text_change_nothing() {
+    QFETCH(QString, how);
+    MessageRecorder recorder;
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    clear_clipboard();
+    QPlainTextEdit* text_box = shown_text_panel(window);
+    const QString about = text_box->toPlainText();
+    if (how == "ctrl+v") QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+    if (how == "shift+insert") QTest::keyClick(text_box, Qt::Key_Insert, Qt::ShiftModifier);
+    if (how == "middle") QTest::mouseClick(text_box->viewport(), Qt::MiddleButton, {}, QPoint(20, 20));
+    if (how == "drop") {
+        QMimeData image_only;
+        image_only.setData("image/png", QByteArray("\\x89PNG"));
+        drop(text_box, &image_only);
+    }
+    QCOMPARE(text_box->toPlainText(), about);
+}
+
+void WindowX11Test::text_box_stops_at_its_limit() {
+    MessageRecorder recorder;
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    auto* text_box = static_cast<korinde::TextBox*>(shown_text_panel(window));
+    const int limit = korinde::TextBox::max_characters;
+    QGuiApplication::clipboard()->setText(QString(limit + 5000, u'あ'));
+    QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text_box->character_count(), limit);
+    QVERIFY(text_box->toPlainText().contains("Ver 2.02(2004/11/22)"));
+    QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(text_box, "abc");
+    QMimeData more;
+    more.setText("more");
+    drop(text_box, &more);
+    QCOMPARE(text_box->character_count(), limit);
+    // Replacing a selection makes room again.
+    text_box->selectAll();
+    QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text_box->character_count(), limit);
+    QCOMPARE(text_box->toPlainText(), QString(limit, u'あ'));
+}
+
+void WindowX11Test::a_failing_handler_ends_in_a_warning_and_the_window_goes_on() {
+    MessageRecorder recorder{{2004, 11, 22}};
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    const auto working_clock = kyotu1::system_date;
+    kyotu1::system_date = []() -> kyotu1::ClockDate { throw std::runtime_error("the clock cannot be read"); };
+    QTest::mouseClick(control(window, "Command2"), Qt::LeftButton);
+    QCOMPARE(recorder.shown.size(), 1U);
+    QCOMPARE(recorder.shown[0].text, std::string(korinde::failed_action_message));
+    QCOMPARE(recorder.shown[0].style, kyotu1::mb_icon_warning);
+
+    kyotu1::system_date = working_clock;
+    QTest::mouseClick(control(window, "Command2"), Qt::LeftButton);
+    QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), QString("2005年 1月"));
+    QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+}
+
+int main(int argc, char* argv[]) {
+    VirtualDisplay display;
+    korinde::Application app(argc, argv);
+    WindowX11Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "window_x11_test.moc"
