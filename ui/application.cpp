@@ -1,13 +1,12 @@
 #include "ui/application.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <utility>
 #include <vector>
 
 #include <QFontDatabase>
-#include <QTimer>
 
 #include "engine/kyotu1.h"
 
@@ -19,12 +18,14 @@ struct HeldMessage {
     QString text;
 };
 
+const auto check_faces_event = static_cast<QEvent::Type>(QEvent::registerEventType());
+
 QtMessageHandler handler_before_start = nullptr;
 std::vector<HeldMessage> held_messages;
 
-void hold_message(QtMsgType type, const QMessageLogContext&, const QString& text) {
+void hold_message(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", no_display_message);
+        std::cerr << no_display_message << std::endl;
         std::_Exit(1);
     }
     held_messages.push_back({type, text});
@@ -53,7 +54,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         try {
             kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
         } catch (const std::exception&) {
-            std::fprintf(stderr, "korinde: %s\n", failed_action_message);
+            std::cerr << "korinde: " << failed_action_message << std::endl;
         }
         return true;
     }
@@ -69,7 +70,7 @@ bool display_configured() {
 }
 
 int refuse_without_display() {
-    std::fprintf(stderr, "%s\n", no_display_message);
+    std::cerr << no_display_message << std::endl;
     return 1;
 }
 
@@ -79,11 +80,13 @@ bool japanese_faces_available() {
     return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
 }
 
-// After the first paint, so the check costs the start nothing.
-void check_japanese_faces_soon() {
-    QTimer::singleShot(0, [] {
-        if (!japanese_faces_available()) std::fprintf(stderr, "%s\n", missing_fonts_message);
-    });
+// Queued behind the first paint, so the check costs the start nothing.
+void Application::check_japanese_faces_soon() { postEvent(this, new QEvent(check_faces_event)); }
+
+void Application::customEvent(QEvent* event) {
+    if (event->type() == check_faces_event && !japanese_faces_available()) {
+        std::cerr << missing_fonts_message << std::endl;
+    }
 }
 
 }  // namespace korinde

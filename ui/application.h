@@ -39,6 +39,13 @@ public:
     // No exception may cross Qt's event loop: one that a handler lets out is
     // caught here and reported in a warning box.
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Once the window has painted, says on stderr which package to install
+    // when no face can draw Japanese text.
+    void check_japanese_faces_soon();
+
+protected:
+    void customEvent(QEvent* event) override;
 };
 
 // False where the desktop needs a display and none is named.
@@ -48,9 +55,5 @@ int refuse_without_display();
 
 // True when some installed face can draw Japanese text.
 bool japanese_faces_available();
-
-// Once the window has painted, says on stderr which package to install when
-// no face can draw Japanese text.
-void check_japanese_faces_soon();
 
 }  // namespace korinde

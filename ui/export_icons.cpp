@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QtEndian>
+#include <array>
+#include <iostream>
 
 #include <cstdio>
 #include <vector>
@@ -19,7 +21,7 @@ struct Size {
     int drawn_at;  // the picture it is enlarged from
 };
 
-constexpr Size theme_sizes[] = {{16, 16}, {32, 32}, {48, 16}, {64, 32}, {128, 32}, {256, 32}};
+constexpr std::array<Size, 6> theme_sizes = {{{16, 16}, {32, 32}, {48, 16}, {64, 32}, {128, 32}, {256, 32}}};
 
 QPixmap picture_at(const QIcon& icon, Size size) {
     const QPixmap drawn = icon.pixmap(QSize(size.drawn_at, size.drawn_at));
@@ -78,7 +80,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: export_icons output-folder\n");
+        std::cerr << "usage: export_icons output-folder\n";
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -86,13 +88,13 @@ int main(int argc, char* argv[]) {
     for (const Size size : theme_sizes) {
         const QString path = folder.filePath(QString("korinde-%1.png").arg(size.pixels));
         if (!write_file(path, png_of(picture_at(icon, size)))) {
-            std::fprintf(stderr, "export_icons: cannot write %s\n", qPrintable(path));
+            std::cerr << "export_icons: cannot write " << path.toStdString() << '\n';
             return 1;
         }
     }
     const std::vector<QByteArray> pngs = {png_of(icon.pixmap(QSize(32, 32))), png_of(icon.pixmap(QSize(16, 16)))};
     if (!write_file(folder.filePath("korinde.ico"), ico_of(pngs, {32, 16}))) {
-        std::fprintf(stderr, "export_icons: cannot write korinde.ico\n");
+        std::cerr << "export_icons: cannot write korinde.ico\n";
         return 1;
     }
     return 0;

@@ -31,9 +31,9 @@ std::int16_t own_modifier_bit(const QKeyEvent& event) {
 std::int16_t modifier_mask(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held = event.modifiers();
     int mask = 0;
-    if (held & Qt::ShiftModifier) mask |= kyotu1::mask_shift;
-    if (held & Qt::ControlModifier) mask |= kyotu1::mask_ctrl;
-    if (held & Qt::AltModifier) mask |= kyotu1::mask_alt;
+    if (held.testFlag(Qt::ShiftModifier)) mask |= kyotu1::mask_shift;
+    if (held.testFlag(Qt::ControlModifier)) mask |= kyotu1::mask_ctrl;
+    if (held.testFlag(Qt::AltModifier)) mask |= kyotu1::mask_alt;
 
     const int own = own_modifier_bit(event);
     if (event.type() == QEvent::KeyPress) {

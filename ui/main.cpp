@@ -1,10 +1,15 @@
+#include <exception>
+#include <iostream>
+
 #include "engine/kyotu1.h"
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/platform.h"
 #include "ui/wincal.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int run(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const auto parsed = korinde::parse_command_line(arguments);
@@ -19,6 +24,17 @@ int main(int argc, char* argv[]) {
     kyotu1::holiday_law = command.law;
     wincal window(korinde::requested_month(command));
     window.show();
-    korinde::check_japanese_faces_soon();
+    app.check_japanese_faces_soon();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "korinde: 予期しない問題のため終了します (" << error.what() << ")" << std::endl;
+        return 1;
+    }
 }

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QTranslator>
 
 #include "ui/fonts.h"
 
@@ -27,24 +29,23 @@ const std::array<std::vector<Button>, 6> button_sets = {{
     {QMessageBox::Retry, QMessageBox::Cancel},
 }};
 
-// Each button's answer code and its caption on a Japanese desktop.
+// Each button's answer code.
 struct Answer {
     Button button;
     std::int16_t code;
-    const char* caption;
 };
 constexpr std::array<Answer, 7> answers = {{
-    {QMessageBox::Ok, 1, "OK"},
-    {QMessageBox::Cancel, 2, "キャンセル"},
-    {QMessageBox::Abort, 3, "中止(&A)"},
-    {QMessageBox::Retry, 4, "再試行(&R)"},
-    {QMessageBox::Ignore, 5, "無視(&I)"},
-    {QMessageBox::Yes, 6, "はい(&Y)"},
-    {QMessageBox::No, 7, "いいえ(&N)"},
+    {QMessageBox::Ok, 1},
+    {QMessageBox::Cancel, 2},
+    {QMessageBox::Abort, 3},
+    {QMessageBox::Retry, 4},
+    {QMessageBox::Ignore, 5},
+    {QMessageBox::Yes, 6},
+    {QMessageBox::No, 7},
 }};
 
 const Answer& answer_for(Button button) {
-    const auto found = std::ranges::find(answers, button, &Answer::button);
+    const auto* const found = std::ranges::find(answers, button, &Answer::button);
     return found != answers.end() ? *found : answers.front();
 }
 
@@ -76,6 +77,14 @@ void prepare_application() {
     QFont::insertSubstitution(QString::fromUtf8(fonts::proportional_gothic), "IPAPGothic");
     QFont::insertSubstitution(QString::fromUtf8(fonts::fixed_gothic), "IPAGothic");
     QFont::insertSubstitution(fonts::small_fonts, "DejaVu Sans");
+    // Qt's own captions (message box buttons, the edit and scroll menus) in
+    // Japanese, like every other text of the program. Without the file they
+    // stay Qt's English ones.
+    static QTranslator qt_japanese;
+    if (qt_japanese.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qt_japanese);
+    }
 }
 
 void install_platform_hooks() {
@@ -90,9 +99,7 @@ std::int16_t show_message_box(const std::string& text, std::int16_t style, const
     box.setText(QString::fromStdString(text));
     box.setIcon(icon_for(style));
     const std::vector<Button>& buttons = buttons_for(style);
-    for (const Button button : buttons) {
-        box.addButton(button)->setText(QString::fromUtf8(answer_for(button).caption));
-    }
+    for (const Button button : buttons) box.addButton(button);
     const auto default_index = static_cast<std::size_t>((style >> 8) & 3);
     box.setDefaultButton(buttons[default_index < buttons.size() ? default_index : 0]);
     box.exec();
@@ -107,8 +114,7 @@ kyotu1::ClockDate local_date() {
 }
 
 QColor colour_from_bgr(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return {static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF)};
 }
 
 void end_program() { QCoreApplication::quit(); }

@@ -17,7 +17,7 @@ public:
     explicit TextBox(QWidget* parent = nullptr);
 
     // Characters held, each line break counted as one.
-    int character_count() const;
+    [[nodiscard]] int character_count() const;
 
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -27,7 +27,7 @@ protected:
 
 private:
     // How many characters may replace the selection without passing the limit.
-    int room() const;
+    [[nodiscard]] int room() const;
     // Inserts as much of the text as there is room for, in place of the selection.
     void insert_within_limit(const QString& text);
 };

@@ -21,7 +21,6 @@
 #include "ui/pictures.h"
 #include "ui/platform.h"
 #include "ui/text_box.h"
-#include "ui/text_box_menu.h"
 #include "view/accessible_names.h"
 #include "view/day_detail.h"
 #include "view/navigation.h"
@@ -117,7 +116,7 @@ void wincal::create_frame() {
         Label2[k] = create_cell(Frame1, QString("Label2_%1").arg(cell), korinde::layout::label2(cell));
         Label2[k]->hide();
         Label2[k]->installEventFilter(this);
-        shown_.cells[k] = {"", 0xFFFFFFFF, false};  // no colour yet, so the first draw sets it
+        shown_.cells[k] = {"", 0xFFFFFFFF, false, ""};  // no colour yet, so the first draw sets it
     }
 
     Image2 = new QLabel(Frame1);
@@ -160,18 +159,17 @@ void wincal::create_text_panel() {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
-    korinde::use_japanese_edit_menu(*Text1);
 }
 
 // Names for screen readers where the control shows no text of its own, or
 // too short a one.
 void wincal::name_controls_for_screen_readers() {
-    const std::pair<QWidget*, const char*> names[] = {
+    const std::array<std::pair<QWidget*, const char*>, 4> names = {{
         {Image2, "使い方"},
         {Picture2, "バージョンと作者の表示"},
         {Command3, "作者のホームページ"},
         {Text1, "バージョンと作者"},
-    };
+    }};
     for (const auto& [control, name] : names) control->setAccessibleName(QString::fromUtf8(name));
 }
 
@@ -208,14 +206,13 @@ void wincal::centre_on_screen() {
 
 void wincal::hyoji_cal(std::int16_t year, std::int16_t month) {
     kyotu1::hyoji_cal(grid_, year, month);
-    copy_grid_to_labels(year, month);
+    copy_grid_to_labels();
 }
 
-// Copies the model onto the labels, touching only what changed: palette
-// changes and repaints are the cost of a redraw. Screen readers hear each
-// shown day by its full date; hidden cells have no name.
-void wincal::copy_grid_to_labels(std::int16_t year, std::int16_t month) {
-    std::int16_t day = 0;
+// Copies the model onto the labels. shown_ is what the labels hold now, so a
+// redraw touches only what changed: palette changes and repaints are the
+// cost of a redraw.
+void wincal::copy_grid_to_labels() {
     for (std::size_t k = 0; k < Label2.size(); ++k) {
         const kyotu1::GridModel::Cell& want = grid_.cells[k];
         kyotu1::GridModel::Cell& have = shown_.cells[k];
@@ -224,9 +221,8 @@ void wincal::copy_grid_to_labels(std::int16_t year, std::int16_t month) {
             set_back_colour(Label2[k], korinde::colour_from_bgr(want.back_colour));
         }
         if (want.visible != have.visible) Label2[k]->setVisible(want.visible);
-        const QString name =
-            want.visible ? QString::fromStdString(kyotu1::day_accessible_name(year, month, ++day)) : QString();
-        if (Label2[k]->accessibleName() != name) Label2[k]->setAccessibleName(name);
+        if (want.spoken_name != have.spoken_name)
+            Label2[k]->setAccessibleName(QString::fromStdString(want.spoken_name));
         have = want;
     }
     if (grid_.title != shown_.title) Frame1->setTitle(QString::fromStdString(grid_.title));
@@ -296,7 +292,7 @@ bool wincal::eventFilter(QObject* watched, QEvent* event) {
             const std::int16_t button = korinde::mouse_button_code(static_cast<QMouseEvent*>(event)->button());
             if (watched == Image2) Image2_MouseUp(button);
             if (watched == Picture2) Picture2_MouseUp(button);
-            const auto cell = std::find(Label2.begin(), Label2.end(), watched);
+            auto* const cell = std::find(Label2.begin(), Label2.end(), watched);
             if (cell != Label2.end()) Label2_MouseUp(static_cast<std::size_t>(cell - Label2.begin()), button);
             break;
         }

@@ -56,8 +56,8 @@ private:
     void redraw_after_step(bool stepped);
     void centre_on_screen();
     void exchange_panel_edges();
-    void copy_grid_to_labels(std::int16_t year, std::int16_t month);
-    bool window_has_focus() const;
+    void copy_grid_to_labels();
+    [[nodiscard]] bool window_has_focus() const;
     void track_modifier(const QKeyEvent& event);
 
     QGroupBox* Frame1 = nullptr;
@@ -71,6 +71,7 @@ private:
     QPlainTextEdit* Text1 = nullptr;
 
     kyotu1::GridModel grid_{};
-    // What each day label shows now, so a redraw touches only what changed.
+    // A copy of what the labels show now, kept only so that a redraw touches
+    // just the labels that change.
     kyotu1::GridModel shown_{};
 };

@@ -20,6 +20,8 @@ struct GridModel {
         std::string caption;
         std::uint32_t back_colour;
         bool visible;
+        // What a screen reader says for the day; empty for a hidden cell.
+        std::string spoken_name;
     };
     // Cell j stands in column j mod 7 (0 Sunday) and row j div 7.
     std::array<Cell, grid_cells> cells;
@@ -30,7 +32,7 @@ struct GridModel {
 // Draws the month: rebuilds the day tables for the year, then fills the cells
 // of the month's days with their numbers and colours (today cyan; Sundays and
 // holidays light red; a Monday after a holiday light red; otherwise white),
-// hides the rest and writes the title.
+// names each day for screen readers, hides the rest and writes the title.
 void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month);
 
 // A day number right-aligned in two characters: " 5", "23".

@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+#include <QScrollBar>
 #include "ui/input_codes.h"
-#include "ui/text_box_menu.h"
 #include "window_fixture.h"
 
 using namespace korinde_test;
@@ -80,8 +80,9 @@ private slots:
     void modifier_mask_follows_the_key_itself_data();
     void modifier_mask_follows_the_key_itself();
     void desktop_browser_refuses_what_it_cannot_serve();
+    void text_panel_menus_are_japanese();
+    // Last: nested event loops return at once once the program has ended.
     void closing_the_window_ends_the_program();
-    void text_panel_menu_is_japanese();
 };
 
 void PlatformTest::message_boxes_have_the_buttons_and_icon_of_their_style_data() {
@@ -186,17 +187,36 @@ void PlatformTest::closing_the_window_ends_the_program() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void PlatformTest::text_panel_menu_is_japanese() {
-    QPlainTextEdit text_box;
-    text_box.setPlainText("Korinde");
-    text_box.selectAll();
-    const auto menu = korinde::japanese_edit_menu(text_box, QPoint(1, 1));
+// Qt's own captions come from its Japanese translation.
+void PlatformTest::text_panel_menus_are_japanese() {
+    MessageRecorder recorder;
+    wincal window;
+    auto* text_box = control<QPlainTextEdit>(window, "Text1");
+    text_box->setPlainText("Korinde");
+    text_box->selectAll();
+    const std::unique_ptr<QMenu> menu(text_box->createStandardContextMenu());
     QStringList texts;
     for (const QAction* action : menu->actions()) {
-        if (!action->isSeparator()) texts.append(action->text());
+        if (!action->isSeparator()) texts.append(action->text().section('\t', 0, 0));
     }
-    QCOMPARE(texts, (QStringList{"元に戻す(&U)", "やり直し(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)",
-                                 "削除(&D)", "すべて選択(&A)"}));
+    QCOMPARE(texts, (QStringList{"元に戻す(&U)", "やり直す(&R)", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)", "削除",
+                                 "すべてを選択"}));
+
+    // The scroll bar's menu opens on a real right click, in Japanese too.
+    QScrollBar* bar = text_box->verticalScrollBar();
+    window.show();
+    QString first_item;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&first_item] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (popup == nullptr) return;
+        first_item = popup->actions().first()->text();
+        popup->close();
+    });
+    poll.start(5);
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(2, 2), bar->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(bar, &right_click);
+    QCOMPARE(first_item, QString("ここにスクロール"));
 }
 
 QTEST_MAIN(PlatformTest)

@@ -21,6 +21,12 @@
 
 namespace korinde_test {
 
+// Run directly, the window tests take Qt's offscreen platform, as under CTest.
+inline const bool offscreen_unless_told_otherwise = [] {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}();
+
 // Every browser object created and every call made on one, in order.
 struct BrowserLog {
     std::vector<std::string> created;  // program identifiers

@@ -191,8 +191,8 @@ void WindowLayoutTest::first_month_follows_the_clock_or_the_command_line_data() 
     QTest::addColumn<int>("cyan_cell");  // -1: none
     QTest::addColumn<QString>("title");
     const std::optional<kyotu1::ClockDate> today;
-    QTest::newRow("clock before the year 1") << kyotu1::ClockDate{0, 1, 1} << today << false << "1年 1月" << -1
-                                             << "Korinde";
+    QTest::newRow("clock before the year 1")
+        << kyotu1::ClockDate{0, 1, 1} << today << false << "1年 1月" << -1 << "Korinde";
     QTest::newRow("clock past 32767") << kyotu1::ClockDate{40000, 6, 5} << today << false << "32767年 12月" << -1
                                       << "Korinde";
     QTest::newRow("month asked for") << kyotu1::ClockDate{2026, 12, 7} << std::optional{kyotu1::ClockDate{2030, 5, 1}}

@@ -229,6 +229,9 @@ private:
         const int text_x = control(window, "Text1")->x();
         const bool swapped = kyotu1::panel_swapped == 1;
         if (frame_x != (swapped ? 152 : 0) || text_x != (swapped ? 0 : 152)) return "panels out of place";
+        // The edit menu pops up without blocking and goes once dismissed.
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (QApplication::topLevelWidgets().size() != 1) return "a top-level window leaked";
         checking_ = true;
         auto differs = differs_from_fresh_drawing(window);
