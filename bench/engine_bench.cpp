@@ -22,6 +22,14 @@ void rebuild_holidays(benchmark::State& state) {
 }
 BENCHMARK(rebuild_holidays)->Arg(2049)->Arg(32767);
 
+// Today's law walks every day of the year for its substitute and citizens' holidays.
+void rebuild_holidays_under_todays_law(benchmark::State& state) {
+    kyotu1::holiday_law = kyotu1::HolidayLaw::current;
+    rebuild_holidays(state);
+    kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
+}
+BENCHMARK(rebuild_holidays_under_todays_law)->Arg(2026)->Arg(32767);
+
 void draw_month_into_model(benchmark::State& state) {
     silence_message_boxes();
     kyotu1::GridModel grid{};

@@ -42,13 +42,14 @@ build() {
     cmake --build --preset "$preset" ${1:+--target "$@"}
 }
 
-# Starts Xvfb at the given size on a display it finds free and exports
-# DISPLAY; the server's pid is in xvfb_pid. Xvfb names the display once it
-# accepts connections, so nothing has to poll for it.
+# Starts Xvfb at the given size, with any further Xvfb options, on a display
+# it finds free and exports DISPLAY; the server's pid is in xvfb_pid. Xvfb
+# names the display once it accepts connections, so nothing has to poll for it.
 start_virtual_display() {
-    local number_file
+    local number_file size=$1
+    shift
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$number_file" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 200); do
         [ -s "$number_file" ] && break
