@@ -137,8 +137,9 @@ std::int16_t day_of(const LawHoliday& holiday, std::int16_t year) {
 void place_equinox(std::int16_t year, std::int16_t month, std::int64_t EquinoxConstants::*constant,
                    std::string_view name) {
     const std::int64_t day = equinox_day(year, constant);
-    if (day >= 1 && day <= month_days(year, month))
+    if (day >= 1 && day <= month_days(year, month)) {
         place_if_in_force(year, month, static_cast<std::int16_t>(day), name);
+    }
 }
 
 void place_law_holidays(std::int16_t year) {
@@ -199,8 +200,9 @@ void place_substitute_holidays(std::int16_t year) {
         if (year >= amendment_2007) {
             while (is_holiday(off)) off = next_day(year, off);
         }
-        if (off.day <= month_days(year, off.month) && !is_holiday(off))
+        if (off.day <= month_days(year, off.month) && !is_holiday(off)) {
             place_holiday(off.month, off.day, substitute_name);
+        }
     });
 }
 

@@ -138,8 +138,6 @@ void place_builtin_holidays(std::int16_t year) {
     place_respect_for_the_aged_day(year);
 }
 
-HolidayLaw holiday_law = HolidayLaw::builtin;
-
 void syukujitu_set(std::int16_t year) {
     if (year < min_year) throw std::out_of_range("year before 1");
     if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");

@@ -9,12 +9,6 @@
 
 namespace kyotu1 {
 
-struct Date {
-    std::int16_t year;
-    std::int16_t month;
-    std::int16_t day;
-};
-
 // Today as the clock tells it. A clock set outside the supported years still
 // reads (its year is wider than a calendar year) and then matches no day.
 struct ClockDate {

@@ -9,6 +9,7 @@ std::int16_t disp_month = 0;
 std::int16_t key_mode = 0;
 std::int16_t panel_swapped = 0;
 std::string app_title;
+HolidayLaw holiday_law = HolidayLaw::builtin;
 
 void title_set() { app_title = "Korinde"; }
 

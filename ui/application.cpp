@@ -51,12 +51,16 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception&) {
-        try {
-            kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
-        } catch (const std::exception&) {
-            std::cerr << "korinde: " << failed_action_message << std::endl;
-        }
+        report_failed_action();
         return true;
+    }
+}
+
+void report_failed_action() noexcept {
+    try {
+        kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
+    } catch (...) {
+        std::cerr << "korinde: " << failed_action_message << std::endl;
     }
 }
 

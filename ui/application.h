@@ -2,6 +2,8 @@
 // around its start.
 #pragma once
 
+#include <exception>
+
 #include <QApplication>
 
 namespace korinde {
@@ -32,12 +34,26 @@ inline const char* const missing_fonts_message =
 inline const char* const failed_action_message =
     "この操作を最後まで行えませんでした。\n\nカレンダーはそのまま使えます。";
 
+// Says in a warning box that an action failed; the window goes on working.
+void report_failed_action() noexcept;
+
+// Runs an event handler of the window. An exception it lets out is reported
+// here, so none crosses Qt's code, which is not written to pass them on.
+template <typename Handler>
+void guarded(Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (const std::exception&) {
+        report_failed_action();
+    }
+}
+
 class Application final : private detail::PlatformStartGuard, public QApplication {
 public:
     Application(int& argc, char** argv);
 
-    // No exception may cross Qt's event loop: one that a handler lets out is
-    // caught here and reported in a warning box.
+    // The last guard: an exception that still reaches the event loop is
+    // reported like one from a guarded handler.
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Once the window has painted, says on stderr which package to install

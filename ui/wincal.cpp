@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include "engine/kyotu1.h"
+#include "ui/application.h"
 #include "ui/browser.h"
 #include "ui/fonts.h"
 #include "ui/input_codes.h"
@@ -133,9 +134,9 @@ void wincal::create_buttons() {
     Command2 = create_button(this, "Command2", "翌月", korinde::layout::command2, caption_font);
     Command3 = create_button(this, "Command3", "HP", korinde::layout::command3,
                              font_of(small_fonts, korinde::layout::font_3_75pt));
-    connect(Command1, &QPushButton::clicked, this, &wincal::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &wincal::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &wincal::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command2_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command3_Click(); }); });
     Command1->installEventFilter(this);
     Command2->installEventFilter(this);
 
@@ -290,10 +291,12 @@ bool wincal::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonRelease: {
             const std::int16_t button = korinde::mouse_button_code(static_cast<QMouseEvent*>(event)->button());
-            if (watched == Image2) Image2_MouseUp(button);
-            if (watched == Picture2) Picture2_MouseUp(button);
-            auto* const cell = std::find(Label2.begin(), Label2.end(), watched);
-            if (cell != Label2.end()) Label2_MouseUp(static_cast<std::size_t>(cell - Label2.begin()), button);
+            korinde::guarded([&] {
+                if (watched == Image2) Image2_MouseUp(button);
+                if (watched == Picture2) Picture2_MouseUp(button);
+                auto* const cell = std::find(Label2.begin(), Label2.end(), watched);
+                if (cell != Label2.end()) Label2_MouseUp(static_cast<std::size_t>(cell - Label2.begin()), button);
+            });
             break;
         }
         default: break;
