@@ -1,14 +1,21 @@
 #include "ui/text_box.h"
 
+#include <algorithm>
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTextBlock>
 #include <QTextCursor>
 
 namespace korinde {
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    // Every step keeps what it replaced; past the limit the history starts
+    // anew, so repeated pastes cannot pile up copies of the text.
+    connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
+        if (document()->availableUndoSteps() > max_undo_steps) document()->clearUndoRedoStacks();
+    });
+}
 
 int TextBox::character_count() const { return document()->characterCount() - 1; }
 
@@ -35,12 +42,14 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
     insert_within_limit(source->text());
 }
 
-// Typed text passes through here; editing keys and shortcuts pass on.
+// Typed text and line breaks pass through here; editing keys and shortcuts
+// pass on.
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (printable && room() < typed.size()) {
+    const bool line_break = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool shortcut = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || line_break) && !shortcut;
+    if (inserts && room() < typed.size()) {
         event->accept();
         return;
     }

@@ -13,6 +13,8 @@ class TextBox final : public QPlainTextEdit {
 public:
     // The classic text box's limit; the about text needs a few hundred.
     static constexpr int max_characters = 65535;
+    // Undo steps kept; each may hold a whole box of replaced text.
+    static constexpr int max_undo_steps = 20;
 
     explicit TextBox(QWidget* parent = nullptr);
 

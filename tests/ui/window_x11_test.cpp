@@ -95,6 +95,7 @@ void WindowX11Test::text_box_stops_at_its_limit() {
     QVERIFY(text_box->toPlainText().contains("Ver 2.02(2004/11/22)"));
     QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClicks(text_box, "abc");
+    QTest::keyClick(text_box, Qt::Key_Return);
     QMimeData more;
     more.setText("more");
     drop(text_box, &more);
@@ -104,6 +105,13 @@ void WindowX11Test::text_box_stops_at_its_limit() {
     QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(text_box->character_count(), limit);
     QCOMPARE(text_box->toPlainText(), QString(limit, u'あ'));
+    // Replacing the whole text again and again keeps a bounded history.
+    for (int i = 0; i < 3 * korinde::TextBox::max_undo_steps; ++i) {
+        text_box->selectAll();
+        QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+    }
+    QVERIFY(text_box->document()->availableUndoSteps() <= korinde::TextBox::max_undo_steps);
+    QVERIFY(text_box->document()->isUndoAvailable());
 }
 
 void WindowX11Test::a_failing_handler_ends_in_a_warning_and_the_window_goes_on() {
