@@ -31,6 +31,12 @@ void hold_message(QtMsgType type, const QMessageLogContext& /*context*/, const Q
     held_messages.push_back({type, text});
 }
 
+bool japanese_faces_available() {
+    // Where the named faces are missing, Qt falls back on any installed face
+    // that writes Japanese, so one such face is enough.
+    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
+}
+
 }  // namespace
 
 namespace detail {
@@ -76,12 +82,6 @@ bool display_configured() {
 int refuse_without_display() {
     std::cerr << no_display_message << std::endl;
     return 1;
-}
-
-bool japanese_faces_available() {
-    // Where the named faces are missing, Qt falls back on any installed face
-    // that writes Japanese, so one such face is enough.
-    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
 }
 
 // Queued behind the first paint, so the check costs the start nothing.

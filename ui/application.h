@@ -69,7 +69,4 @@ bool display_configured();
 // Says so on stderr; returns the exit status 1.
 int refuse_without_display();
 
-// True when some installed face can draw Japanese text.
-bool japanese_faces_available();
-
 }  // namespace korinde

@@ -44,6 +44,23 @@ Parsed with_positional(CommandLine command, const QStringList& positional) {
     return command;
 }
 
+std::string help_text() {
+    return usage_line +
+           "\n"
+           "       korinde [--holidays=builtin|current] --list 年\n"
+           "\n"
+           "一か月ずつ表示する日本の万年カレンダーです。\n"
+           "\n"
+           "  年 [月]               その月を開きます (月を省くと今日の月)\n"
+           "  --holidays=builtin    組み込みの祝日規則で表示します (既定)\n"
+           "  --holidays=current    現行の祝日法で表示します\n"
+           "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
+           "  -h, --help            この説明を表示します\n"
+           "  -v, --version         版を表示します\n";
+}
+
+std::string version_text() { return std::string("korinde ") + KORINDE_VERSION + "\n"; }
+
 }  // namespace
 
 Parsed parse_command_line(const QStringList& arguments) {
@@ -89,23 +106,6 @@ Parsed parse_command_line(const QStringList& arguments) {
     }
     return with_positional(command, parser.positionalArguments());
 }
-
-std::string help_text() {
-    return usage_line +
-           "\n"
-           "       korinde [--holidays=builtin|current] --list 年\n"
-           "\n"
-           "一か月ずつ表示する日本の万年カレンダーです。\n"
-           "\n"
-           "  年 [月]               その月を開きます (月を省くと今日の月)\n"
-           "  --holidays=builtin    組み込みの祝日規則で表示します (既定)\n"
-           "  --holidays=current    現行の祝日法で表示します\n"
-           "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
-           "  -h, --help            この説明を表示します\n"
-           "  -v, --version         版を表示します\n";
-}
-
-std::string version_text() { return std::string("korinde ") + KORINDE_VERSION + "\n"; }
 
 int run_without_window(const CommandLine& command) {
     switch (command.action) {

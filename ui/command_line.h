@@ -28,9 +28,6 @@ inline const std::string usage_line = "使い方: korinde [--holidays=builtin|cu
 // The first argument is the program's own name.
 std::variant<CommandLine, std::string> parse_command_line(const QStringList& arguments);
 
-std::string help_text();
-std::string version_text();
-
 // Carries out --help, --version or --list on the standard streams and returns
 // the exit status; no display is needed.
 int run_without_window(const CommandLine& command);
