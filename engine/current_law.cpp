@@ -10,6 +10,7 @@
 #include "engine/holiday_laws.h"
 #include "engine/kyotu1.h"
 #include "engine/mondays.h"
+#include "engine/year_days.h"
 
 namespace kyotu1 {
 namespace {
@@ -183,17 +184,11 @@ bool is_law_holiday(MonthDay d) {
            holiday_name(d.month, d.day) != citizens_name;
 }
 
-template <typename Visit>
-void for_each_day(std::int16_t year, Visit visit) {
-    for (std::int16_t month = 1; month <= 12; ++month) {
-        for (std::int16_t day = 1; day <= month_days(year, month); ++day) visit(MonthDay{month, day});
-    }
-}
-
 // A law holiday on a Sunday gives the Monday after it off; from 2007 the
 // first following day that is no holiday.
 void place_substitute_holidays(std::int16_t year) {
-    for_each_day(year, [year](MonthDay d) {
+    for_each_day(year, 1, 12, [year](std::int16_t month, std::int16_t day) {
+        const MonthDay d{month, day};
         if (!is_law_holiday(d) || yobi_keisan(year, d.month, d.day) != sunday) return;
         if (date_key(year, d.month, d.day) < substitute_holidays_from) return;
         MonthDay off = next_day(year, d);
@@ -208,7 +203,8 @@ void place_substitute_holidays(std::int16_t year) {
 
 // A day caught between two law holidays is off; before 2007 not a Sunday.
 void place_citizens_holidays(std::int16_t year) {
-    for_each_day(year, [year](MonthDay d) {
+    for_each_day(year, 1, 12, [year](std::int16_t month, std::int16_t day) {
+        const MonthDay d{month, day};
         if (is_holiday(d) || date_key(year, d.month, d.day) < citizens_holidays_from) return;
         if (year < amendment_2007 && yobi_keisan(year, d.month, d.day) == sunday) return;
         if (is_law_holiday(previous_day(year, d)) && is_law_holiday(next_day(year, d))) {

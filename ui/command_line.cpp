@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+#include "engine/almanac.h"
+#include "view/almanac_text.h"
 #include "view/holiday_list.h"
 
 namespace korinde {
@@ -29,17 +31,22 @@ std::optional<std::int16_t> year_of(const QString& text) {
 
 const char* const year_wanted = "年には 1 から 32767 までの数を指定してください";
 const char* const month_wanted = "月には 1 から 12 までの数を指定してください";
+const char* const almanac_year_wanted = "暦注の年には 1873 から 2100 までの数を指定してください";
 
-Parsed with_positional(CommandLine command, const QStringList& positional) {
-    const qsizetype allowed = command.action == CommandLine::Action::list ? 0 : 2;
+// Positional arguments: YEAR [MONTH] to open at, MONTH after --almanac YEAR,
+// none after --list YEAR.
+Parsed with_positional(CommandLine command, QStringList positional) {
+    using Action = CommandLine::Action;
+    const qsizetype allowed = command.action == Action::list ? 0 : command.action == Action::almanac ? 1 : 2;
     if (positional.size() > allowed) return complaint("余分な引数があります", positional.mid(allowed).join(' '));
-    if (!positional.empty()) {
-        command.year = year_of(positional[0]);
-        if (!command.year) return complaint(year_wanted, positional[0]);
+    if (command.action != Action::almanac && !positional.empty()) {
+        const QString year = positional.takeFirst();
+        command.year = year_of(year);
+        if (!command.year) return complaint(year_wanted, year);
     }
-    if (positional.size() > 1) {
-        command.month = number_within(positional[1], 1, 12);
-        if (!command.month) return complaint(month_wanted, positional[1]);
+    if (!positional.empty()) {
+        command.month = number_within(positional[0], 1, 12);
+        if (!command.month) return complaint(month_wanted, positional[0]);
     }
     return command;
 }
@@ -48,6 +55,7 @@ std::string help_text() {
     return usage_line +
            "\n"
            "       korinde [--holidays=builtin|current] --list 年\n"
+           "       korinde [--holidays=builtin|current] --almanac 年 [月]\n"
            "\n"
            "一か月ずつ表示する日本の万年カレンダーです。\n"
            "\n"
@@ -55,8 +63,21 @@ std::string help_text() {
            "  --holidays=builtin    組み込みの祝日規則で表示します (既定)\n"
            "  --holidays=current    現行の祝日法で表示します\n"
            "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
+           "  --almanac 年 [月]     その年 (または月) の毎日の暦注を一行ずつ書き出します:\n"
+           "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日\n"
+           "                        (タブ区切り、1873 年から 2100 年まで)\n"
            "  -h, --help            この説明を表示します\n"
            "  -v, --version         版を表示します\n";
+}
+
+// The holiday rules for a list on the standard output; their warning for
+// years past the rules goes to stderr, ahead of the list.
+void use_law_without_window(kyotu1::HolidayLaw law) {
+    kyotu1::msg_box = [](const std::string& text, std::int16_t, const std::string&) {
+        std::cerr << text << std::endl;
+        return kyotu1::answer_ok;
+    };
+    kyotu1::holiday_law = law;
 }
 
 std::string version_text() { return std::string("korinde ") + KORINDE_VERSION + "\n"; }
@@ -67,9 +88,10 @@ Parsed parse_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption holidays("holidays", {}, "rules");
     const QCommandLineOption list("list", {}, "year");
+    const QCommandLineOption almanac("almanac", {}, "year");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({holidays, list, help, version});
+    parser.addOptions({holidays, list, almanac, help, version});
     parser.addPositionalArgument("year", {});
     parser.addPositionalArgument("month", {});
 
@@ -78,7 +100,7 @@ Parsed parse_command_line(const QStringList& arguments) {
             const QString name = parser.unknownOptionNames().first();
             return complaint("知らないオプションです", (name.size() == 1 ? "-" : "--") + name);
         }
-        return "korinde: --holidays と --list には値を指定してください (例: --list 2026)";
+        return "korinde: --holidays、--list と --almanac には値を指定してください (例: --list 2026)";
     }
 
     CommandLine command;
@@ -99,10 +121,16 @@ Parsed parse_command_line(const QStringList& arguments) {
         command.action = CommandLine::Action::version;
         return command;
     }
+    if (parser.isSet(list) && parser.isSet(almanac)) return "korinde: --list と --almanac は一緒に指定できません";
     if (parser.isSet(list)) {
         command.action = CommandLine::Action::list;
         command.year = year_of(parser.value(list));
         if (!command.year) return complaint(year_wanted, parser.value(list));
+    }
+    if (parser.isSet(almanac)) {
+        command.action = CommandLine::Action::almanac;
+        command.year = number_within(parser.value(almanac), kyotu1::first_almanac_year, kyotu1::last_almanac_year);
+        if (!command.year) return complaint(almanac_year_wanted, parser.value(almanac));
     }
     return with_positional(command, parser.positionalArguments());
 }
@@ -112,13 +140,12 @@ int run_without_window(const CommandLine& command) {
         case CommandLine::Action::help: std::cout << help_text(); break;
         case CommandLine::Action::version: std::cout << version_text(); break;
         case CommandLine::Action::list:
-            // The warning for years past the rules goes to stderr, ahead of the list.
-            kyotu1::msg_box = [](const std::string& text, std::int16_t, const std::string&) {
-                std::cerr << text << std::endl;
-                return kyotu1::answer_ok;
-            };
-            kyotu1::holiday_law = command.law;
+            use_law_without_window(command.law);
             std::cout << kyotu1::holiday_list(command.year.value_or(kyotu1::min_year));
+            break;
+        case CommandLine::Action::almanac:
+            use_law_without_window(command.law);
+            std::cout << kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month);
             break;
         case CommandLine::Action::open_window: return 2;
     }

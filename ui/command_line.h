@@ -1,5 +1,5 @@
 // The command line: korinde [--holidays=builtin|current] [YEAR [MONTH]],
-// --list YEAR, --help and --version. Everything here is decided before any
+// --list YEAR, --almanac YEAR [MONTH], --help and --version. Everything here is decided before any
 // window or display is needed.
 #pragma once
 
@@ -15,14 +15,15 @@
 namespace korinde {
 
 struct CommandLine {
-    enum class Action { open_window, help, version, list };
+    enum class Action { open_window, help, version, list, almanac };
     Action action = Action::open_window;
     kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
-    std::optional<std::int16_t> year;   // the month to open at, or to list
+    std::optional<std::int16_t> year;   // the month to open at, or the year to list
     std::optional<std::int16_t> month;  // today's month when not given
 };
 
-inline const std::string usage_line = "使い方: korinde [--holidays=builtin|current] [年 [月]]";
+inline const std::string usage_line =
+    "使い方: korinde [--holidays=builtin|current] [年 [月] | --list 年 | --almanac 年 [月]]";
 
 // The command line, or one Japanese line that says what is wrong with it.
 // The first argument is the program's own name.

@@ -15,6 +15,7 @@
 #include "engine/kyotu1.h"
 #include "ui/application.h"
 #include "ui/browser.h"
+#include "ui/day_cell.h"
 #include "ui/fonts.h"
 #include "ui/input_codes.h"
 #include "ui/layout.h"
@@ -23,6 +24,7 @@
 #include "ui/platform.h"
 #include "ui/text_box.h"
 #include "view/accessible_names.h"
+#include "view/almanac_text.h"
 #include "view/day_detail.h"
 #include "view/navigation.h"
 
@@ -30,7 +32,6 @@ namespace {
 
 using korinde::layout::to_pixels;
 
-constexpr std::array<const char*, 7> weekday_names = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr std::uint32_t colour_red = 0x0000FF;
 
 using korinde::fonts::fixed_gothic;
@@ -57,8 +58,7 @@ void set_back_colour(QWidget* widget, const QColor& colour) {
 
 // A cell of the header or the grid. The text starts at the left edge: a
 // label's default indent would cut off two-digit days.
-QLabel* create_cell(QWidget* parent, const QString& name, korinde::layout::Twips place) {
-    auto* cell = new QLabel(parent);
+QLabel* configure_cell(QLabel* cell, const QString& name, korinde::layout::Twips place) {
     cell->setObjectName(name);
     cell->setGeometry(to_pixels(place));
     cell->setFont(font_of(proportional_gothic, korinde::layout::font_9pt));
@@ -107,17 +107,19 @@ void wincal::create_frame() {
 
     for (std::size_t i = 0; i < Label1.size(); ++i) {
         const int column = static_cast<int>(i);
-        Label1[i] = create_cell(Frame1, QString("Label1_%1").arg(column), korinde::layout::label1(column));
+        Label1[i] =
+            configure_cell(new QLabel(Frame1), QString("Label1_%1").arg(column), korinde::layout::label1(column));
         Label1[i]->setAccessibleName(QString::fromStdString(kyotu1::weekday_name(static_cast<std::int16_t>(i))));
     }
     set_back_colour(Label1[0], korinde::colour_from_bgr(kyotu1::colour_light_red));
 
     for (std::size_t k = 0; k < Label2.size(); ++k) {
         const int cell = static_cast<int>(k);
-        Label2[k] = create_cell(Frame1, QString("Label2_%1").arg(cell), korinde::layout::label2(cell));
+        auto* day_cell = new korinde::DayCell(Frame1, [this, k] { return almanac_of_cell(k); });
+        Label2[k] = configure_cell(day_cell, QString("Label2_%1").arg(cell), korinde::layout::label2(cell));
         Label2[k]->hide();
         Label2[k]->installEventFilter(this);
-        shown_.cells[k] = {"", 0xFFFFFFFF, false, ""};  // no colour yet, so the first draw sets it
+        shown_.cells[k] = {"", 0xFFFFFFFF, false, "", 0, ""};  // no colour yet, so the first draw sets it
     }
 
     Image2 = new QLabel(Frame1);
@@ -185,7 +187,8 @@ void wincal::set_tab_order() {
 // Start-up: runs before the window is first shown.
 void wincal::Form_Load(std::optional<kyotu1::ClockDate> first_month) {
     centre_on_screen();
-    for (std::size_t i = 0; i < Label1.size(); ++i) Label1[i]->setText(QString::fromUtf8(weekday_names[i]));
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i]->setText(QString::fromStdString(kyotu1::weekday_letter(static_cast<std::int16_t>(i))));
     kyotu1::title_set();
     setWindowTitle(QString::fromStdString(korinde::window_title()));
     kyotu1::start_at(first_month ? *first_month : kyotu1::system_date());
@@ -228,6 +231,16 @@ void wincal::copy_grid_to_labels() {
     }
     if (grid_.title != shown_.title) Frame1->setTitle(QString::fromStdString(grid_.title));
     shown_.title = grid_.title;
+}
+
+// The tooltip of a shown day cell, computed when it is asked for.
+QString wincal::almanac_of_cell(std::size_t k) const {
+    const kyotu1::GridModel::Cell& cell = grid_.cells.at(k);
+    if (!cell.visible) return {};
+    QString text;
+    korinde::guarded(
+        [&] { text = QString::fromStdString(kyotu1::day_tooltip(grid_.year, grid_.month, cell.day, cell.holiday)); });
+    return text;
 }
 
 void wincal::Command1_Click() { redraw_after_step(kyotu1::step_back()); }

@@ -57,6 +57,7 @@ private:
     void centre_on_screen();
     void exchange_panel_edges();
     void copy_grid_to_labels();
+    [[nodiscard]] QString almanac_of_cell(std::size_t k) const;
     [[nodiscard]] bool window_has_focus() const;
     void track_modifier(const QKeyEvent& event);
 

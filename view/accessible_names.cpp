@@ -8,15 +8,16 @@
 namespace kyotu1 {
 namespace {
 
-constexpr std::array<const char*, 7> weekday_names = {"日曜日", "月曜日", "火曜日", "水曜日",
-                                                      "木曜日", "金曜日", "土曜日"};
+constexpr std::array<const char*, 7> weekday_letters = {"日", "月", "火", "水", "木", "金", "土"};
 
 }  // namespace
 
-std::string weekday_name(std::int16_t weekday) {
+std::string weekday_letter(std::int16_t weekday) {
     if (weekday < sunday || weekday > saturday) throw std::out_of_range("weekday outside 0 to 6");
-    return weekday_names[static_cast<std::size_t>(weekday)];
+    return weekday_letters[static_cast<std::size_t>(weekday)];
 }
+
+std::string weekday_name(std::int16_t weekday) { return weekday_letter(weekday) + "曜日"; }
 
 std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day) {
     std::string name = std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日 " +

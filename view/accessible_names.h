@@ -10,6 +10,8 @@ namespace kyotu1 {
 // Reads the day tables, so they must hold the year (as after hyoji_cal).
 std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day);
 
+// "日" to "土" for the weekdays 0 to 6, as the header and the almanac write them.
+std::string weekday_letter(std::int16_t weekday);
 // "日曜日" to "土曜日" for the weekdays 0 to 6.
 std::string weekday_name(std::int16_t weekday);
 

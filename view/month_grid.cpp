@@ -34,15 +34,21 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
     const ClockDate today = system_date();
     const std::int16_t days = month_days(year, month);
 
-    for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false, ""};
+    for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false, "", 0, ""};
 
     const std::int16_t first_weekday = yobi_keisan(year, month, 1);
     for (std::int16_t day = 1; day <= days; ++day) {
         const auto j = static_cast<std::size_t>(first_weekday + day - 1);
-        grid.cells.at(j) = {day_caption(day), day_colour(year, month, day, j, today), true,
-                            day_accessible_name(year, month, day)};
+        grid.cells.at(j) = {day_caption(day),
+                            day_colour(year, month, day, j, today),
+                            true,
+                            day_accessible_name(year, month, day),
+                            day,
+                            holiday_name(month, day)};
     }
     grid.title = month_title(year, month);
+    grid.year = year;
+    grid.month = month;
 }
 
 }  // namespace kyotu1

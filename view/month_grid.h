@@ -22,11 +22,17 @@ struct GridModel {
         bool visible;
         // What a screen reader says for the day; empty for a hidden cell.
         std::string spoken_name;
+        // The day of the month, 0 for a hidden cell, and its holiday's name.
+        std::int16_t day;
+        std::string holiday;
     };
     // Cell j stands in column j mod 7 (0 Sunday) and row j div 7.
     std::array<Cell, grid_cells> cells;
     // The caption of the frame above the grid.
     std::string title;
+    // The month drawn.
+    std::int16_t year;
+    std::int16_t month;
 };
 
 // Draws the month: rebuilds the day tables for the year, then fills the cells

@@ -5,12 +5,13 @@ project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=$project_root/build
 cd "$project_root"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev fonts-ipafont-gothic fonts-dejavu-core)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev liberfa-dev fonts-ipafont-gothic
+    fonts-dejavu-core)
 # The tools that read the code, the desktop entry, the metadata and the Windows
-# resources, and the private X server with its input driver for the tests
-# that need a real display.
+# resources, the private X server with its input driver for the tests that
+# need a real display, and the independent ephemeris the almanac is checked against.
 check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
-    xvfb xdotool python3)
+    xvfb xdotool python3 python3-ephem)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {

@@ -28,7 +28,7 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-const QString usage = "使い方: korinde [--holidays=builtin|current] [年 [月]]\n";
+const QString usage = "使い方: korinde [--holidays=builtin|current] [年 [月] | --list 年 | --almanac 年 [月]]\n";
 
 TEST(CommandLine, AnswersWithoutADisplay) {
     struct Case {
@@ -42,6 +42,9 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         {{"--list", "2026"}, "2026-01-01\t元旦\n2026-01-12\t成人の日\n", ""},
         {{"--holidays=current", "--list", "2019"}, "2019-01-01\t元日\n2019-01-14\t成人の日\n", ""},
         {{"--list", "2101"}, "2101-01-01\t元旦\n", "2100年までです！\n"},
+        {{"--almanac", "2026", "12"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\n", ""},
+        {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\n", ""},
+        {{"--holidays=current", "--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\n", ""},
     };
     for (const auto& c : cases) {
         const Outcome run = korinde(c.arguments);
@@ -52,6 +55,9 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     const QStringList builtin_2026 = korinde({"--list", "2026"}).out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(builtin_2026.size(), 16);
     EXPECT_EQ(builtin_2026.last(), "2026-12-23\t天皇誕生日");
+    const QStringList almanac_2026 = korinde({"--almanac", "2026"}).out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(almanac_2026.size(), 365);
+    EXPECT_EQ(almanac_2026[340], "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t");
 }
 
 TEST(CommandLine, RefusesBadInputWithStatus2) {
@@ -63,7 +69,11 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"2026", "13"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
         {{"2026", "5", "1"}, "korinde: 余分な引数があります: 1\n"},
         {{"--holidays=new"}, "korinde: --holidays には builtin か current を指定してください: new\n"},
-        {{"--list"}, "korinde: --holidays と --list には値を指定してください (例: --list 2026)\n"},
+        {{"--list"}, "korinde: --holidays、--list と --almanac には値を指定してください (例: --list 2026)\n"},
+        {{"--almanac", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
+        {{"--almanac", "2101"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
+        {{"--almanac", "2026", "0"}, "korinde: 月には 1 から 12 までの数を指定してください: 0\n"},
+        {{"--almanac", "2026", "--list", "2026"}, "korinde: --list と --almanac は一緒に指定できません\n"},
         {{"--list", "x"}, "korinde: 年には 1 から 32767 までの数を指定してください: x\n"},
         {{"--list", "2026", "5"}, "korinde: 余分な引数があります: 5\n"},
     };

@@ -1,0 +1,98 @@
+#include "engine/lunisolar.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "engine/ephemeris.h"
+
+namespace kyotu1::lunisolar {
+namespace {
+
+constexpr double tropical_year = 365.2422;  // days
+// The March equinox of 2000, TT days from J2000: where the guesses start.
+constexpr double equinox_2000 = 78.8;
+
+// The principal terms from 大寒 (300°) to 小雪 (240°): those of one winter
+// span after its first month.
+constexpr std::array<int, 11> principal_terms_of_span = {20, 22, 0, 2, 4, 6, 8, 10, 12, 14, 16};
+
+// Instants are found once each and kept: a year's table needs some of its
+// neighbours' too, and a sweep of many years would otherwise find them again.
+std::map<int, std::int32_t>& term_days() {
+    static std::map<int, std::int32_t> days;
+    return days;
+}
+
+std::map<std::int32_t, std::int32_t>& new_moon_days() {
+    static std::map<std::int32_t, std::int32_t> days;
+    return days;
+}
+
+// Terms 19 to 23 (285° to 345°) fall in January to March, before the year's
+// March equinox; the others after it.
+double term_guess(int year, int index) {
+    const double turns = index <= winter_solstice ? index / 24.0 : (index - 24) / 24.0;
+    return equinox_2000 + tropical_year * (year - 2000 + turns);
+}
+
+bool holds_principal_term(const std::vector<std::int32_t>& principal_days, std::int32_t first, std::int32_t next) {
+    return std::any_of(principal_days.begin(), principal_days.end(),
+                       [&](std::int32_t day) { return first <= day && day < next; });
+}
+
+}  // namespace
+
+std::int32_t solar_term_day(int year, int index) {
+    const int key = year * 24 + index;
+    auto [place, fresh] = term_days().try_emplace(key, 0);
+    if (fresh) {
+        const double target = index * 15.0 * ERFA_DD2R;
+        place->second = ephemeris::jst_day(ephemeris::sun_reaches(target, term_guess(year, index)));
+    }
+    return place->second;
+}
+
+std::int32_t new_moon_day(std::int32_t lunation) {
+    auto [place, fresh] = new_moon_days().try_emplace(lunation, 0);
+    if (fresh) place->second = ephemeris::jst_day(ephemeris::new_moon(lunation));
+    return place->second;
+}
+
+WinterSpan winter_span(int year) {
+    const std::int32_t solstice_before = solar_term_day(year - 1, winter_solstice);
+    const std::int32_t solstice = solar_term_day(year, winter_solstice);
+
+    // The lunation that begins the month holding the earlier solstice.
+    std::int32_t lunation = ephemeris::lunation_near(ephemeris::tt_of_jst_day(solstice_before));
+    while (new_moon_day(lunation) > solstice_before) --lunation;
+    while (new_moon_day(lunation + 1) <= solstice_before) ++lunation;
+
+    std::vector<std::int32_t> starts;  // of every month in the span, and of the one holding the solstice
+    for (; new_moon_day(lunation) <= solstice; ++lunation) starts.push_back(new_moon_day(lunation));
+
+    std::vector<std::int32_t> principal_days;
+    principal_days.reserve(principal_terms_of_span.size());
+    for (const int index : principal_terms_of_span) principal_days.push_back(solar_term_day(year, index));
+
+    const std::size_t count = starts.size() - 1;  // 12 or 13
+    WinterSpan span{{}, lunation - 1};
+    bool leap_placed = count == 12;
+    std::int8_t number = 11;
+    span.months.push_back({starts[0], number, false});
+    for (std::size_t i = 1; i < count; ++i) {
+        if (!leap_placed && !holds_principal_term(principal_days, starts[i], starts[i + 1])) {
+            leap_placed = true;
+            span.months.push_back({starts[i], number, true});
+            continue;
+        }
+        number = static_cast<std::int8_t>(number % 12 + 1);
+        span.months.push_back({starts[i], number, false});
+    }
+    return span;
+}
+
+}  // namespace kyotu1::lunisolar
