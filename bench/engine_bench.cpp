@@ -1,7 +1,8 @@
-// What the engine costs for one redraw: rebuilding a year's holidays and
-// drawing a month into the grid model.
+// What the engine costs for one redraw (rebuilding a year's holidays and
+// drawing a month into the grid model) and for the almanac.
 #include <benchmark/benchmark.h>
 
+#include "engine/almanac.h"
 #include "engine/kyotu1.h"
 #include "view/month_grid.h"
 
@@ -41,6 +42,26 @@ void draw_month_into_model(benchmark::State& state) {
     }
 }
 BENCHMARK(draw_month_into_model);
+
+// A year's almanac the first time it is asked for. Years three apart share
+// no instant, so each one is computed from nothing.
+void almanac_year_cold(benchmark::State& state) {
+    auto year = kyotu1::first_almanac_year;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kyotu1::almanac_day(year, 6, 1));
+        year = static_cast<std::int16_t>(year + 3);
+    }
+}
+BENCHMARK(almanac_year_cold)->Iterations(70)->Unit(benchmark::kMillisecond);
+
+void almanac_day_warm(benchmark::State& state) {
+    std::int16_t day = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kyotu1::almanac_day(2026, 12, day));
+        day = static_cast<std::int16_t>(day % 31 + 1);
+    }
+}
+BENCHMARK(almanac_day_warm);
 
 }  // namespace
 
