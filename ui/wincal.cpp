@@ -89,6 +89,8 @@ wincal::wincal(std::optional<kyotu1::ClockDate> first_month, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("wincal");
+    // A desk calendar is hovered while another window has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowIcon(korinde::window_icon());
     resize(korinde::layout::client_area);
     create_frame();
