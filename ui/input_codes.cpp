@@ -44,6 +44,20 @@ std::int16_t modifier_mask(const QKeyEvent& event) {
     return static_cast<std::int16_t>(mask);
 }
 
+std::optional<NavigationKey> navigation_key(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    if (held & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    const std::int32_t step = held.testFlag(Qt::ControlModifier) ? 120 : held.testFlag(Qt::ShiftModifier) ? 12 : 1;
+    switch (event.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_PageUp: return NavigationKey{false, -step};
+        case Qt::Key_Right:
+        case Qt::Key_PageDown: return NavigationKey{false, step};
+        case Qt::Key_Home: return NavigationKey{true, 0};
+        default: return std::nullopt;
+    }
+}
+
 std::int16_t mouse_button_code(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton: return kyotu1::button_left;

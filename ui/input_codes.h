@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <Qt>
 
@@ -13,6 +14,15 @@ namespace korinde {
 // key its own bit is already set, at its release already cleared, whatever
 // the platform reports for the key itself.
 std::int16_t modifier_mask(const QKeyEvent& event);
+
+// What a navigation key asks for: Left or Page Up a month back, Right or
+// Page Down a month on (a year with Shift held, ten years with Ctrl), Home
+// today's month. Nothing for any other key, or with Alt or Meta held.
+struct NavigationKey {
+    bool to_today;
+    std::int32_t months;  // the step, when not to today
+};
+std::optional<NavigationKey> navigation_key(const QKeyEvent& event);
 
 // Left 1, right 2, middle 4; 0 for any other button.
 std::int16_t mouse_button_code(Qt::MouseButton button);

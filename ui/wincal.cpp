@@ -13,10 +13,10 @@
 #include <QScreen>
 
 #include "engine/kyotu1.h"
-#include "ui/application.h"
 #include "ui/browser.h"
 #include "ui/day_cell.h"
 #include "ui/fonts.h"
+#include "ui/guarded.h"
 #include "ui/input_codes.h"
 #include "ui/layout.h"
 #include "ui/panel_texts.h"
@@ -141,8 +141,11 @@ void wincal::create_buttons() {
     connect(Command1, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command1_Click(); }); });
     connect(Command2, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command2_Click(); }); });
     connect(Command3, &QPushButton::clicked, this, [this] { korinde::guarded([this] { Command3_Click(); }); });
+    // The buttons' keys pass through the window's filter: the modifiers of
+    // Command1 and Command2, and the navigation keys of all three.
     Command1->installEventFilter(this);
     Command2->installEventFilter(this);
+    Command3->installEventFilter(this);
 
     Picture2 = new QFrame(this);
     Picture2->setObjectName("Picture2");
@@ -164,6 +167,7 @@ void wincal::create_text_panel() {
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setTabChangesFocus(true);
+    Text1->installEventFilter(this);  // for the navigation keys
 }
 
 // Names for screen readers where the control shows no text of its own, or
@@ -244,112 +248,3 @@ QString wincal::almanac_of_cell(std::size_t k) const {
         [&] { text = QString::fromStdString(kyotu1::day_tooltip(grid_.year, grid_.month, cell.day, cell.holiday)); });
     return text;
 }
-
-void wincal::Command1_Click() { redraw_after_step(kyotu1::step_back()); }
-
-void wincal::Command2_Click() { redraw_after_step(kyotu1::step_forward()); }
-
-// A step beyond the supported years changes nothing; the beep says so.
-void wincal::redraw_after_step(bool stepped) {
-    if (stepped) {
-        hyoji_cal(kyotu1::disp_year, kyotu1::disp_month);
-    } else {
-        QApplication::beep();
-    }
-}
-
-void wincal::Command3_Click() { sakusya(); }
-
-void wincal::sakusya() {
-    const std::int16_t answer = kyotu1::msg_box(
-        korinde::home_page_question, kyotu1::mb_yes_no + kyotu1::mb_icon_warning, korinde::home_page_question_title);
-    if (answer != kyotu1::answer_yes) return;
-    try {
-        const auto browser = korinde::create_browser_object(korinde::browser_program_id);
-        browser->navigate(korinde::home_page_url);
-        browser->set_visible(true);
-    } catch (const korinde::AutomationError&) {
-        kyotu1::msg_box(korinde::browser_failed + korinde::home_page_url, kyotu1::mb_icon_warning,
-                        korinde::home_page_question_title);
-    }
-}
-
-void wincal::Label2_MouseUp(std::size_t index, std::int16_t button) {
-    kyotu1::day_cell_released(Label2[index]->text().toStdString(), button);
-}
-
-void wincal::Image2_MouseUp(std::int16_t button) {
-    if (button != kyotu1::button_left) return;
-    kyotu1::msg_box(korinde::usage_notice, kyotu1::mb_icon_information, kyotu1::app_title);
-}
-
-void wincal::Picture2_MouseUp(std::int16_t button) {
-    if (button != kyotu1::button_left) return;
-    // Written before the exchange, so the panel comes into view filled.
-    if (kyotu1::panel_swapped == 0) Text1->setPlainText(QString::fromStdString(korinde::about_text()));
-    exchange_panel_edges();
-    kyotu1::panel_swapped = kyotu1::panel_swapped == 0 ? 1 : 0;
-}
-
-void wincal::exchange_panel_edges() {
-    const int frame_left = Frame1->x();
-    Frame1->move(Text1->x(), Frame1->y());
-    Text1->move(frame_left, Text1->y());
-}
-
-bool wincal::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            // Command1 and Command2 share the window's key handlers.
-            if (watched == Command1 || watched == Command2) track_modifier(static_cast<const QKeyEvent&>(*event));
-            break;
-        case QEvent::MouseButtonRelease: {
-            const std::int16_t button = korinde::mouse_button_code(static_cast<QMouseEvent*>(event)->button());
-            korinde::guarded([&] {
-                if (watched == Image2) Image2_MouseUp(button);
-                if (watched == Picture2) Picture2_MouseUp(button);
-                auto* const cell = std::find(Label2.begin(), Label2.end(), watched);
-                if (cell != Label2.end()) Label2_MouseUp(static_cast<std::size_t>(cell - Label2.begin()), button);
-            });
-            break;
-        }
-        default: break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// The window sees a key only when no control holds the focus; keys that a
-// control leaves unused bubble up here and must not count twice.
-bool wincal::window_has_focus() const {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus == nullptr || focus == this;
-}
-
-void wincal::keyPressEvent(QKeyEvent* event) {
-    if (window_has_focus()) track_modifier(*event);
-    QWidget::keyPressEvent(event);
-}
-
-void wincal::keyReleaseEvent(QKeyEvent* event) {
-    if (window_has_focus()) track_modifier(*event);
-    QWidget::keyReleaseEvent(event);
-}
-
-// The key-down and key-up handlers of Command1, Command2 and the window.
-void wincal::track_modifier(const QKeyEvent& event) {
-    const std::int16_t mask = korinde::modifier_mask(event);
-    if (event.type() == QEvent::KeyPress) {
-        kyotu1::modifier_key_down(mask);
-    } else {
-        kyotu1::modifier_key_up(mask);
-    }
-}
-
-void wincal::closeEvent(QCloseEvent* event) {
-    event->accept();
-    Form_Unload();
-}
-
-// Closing the window ends the program at once, whichever panel is in view.
-void wincal::Form_Unload() { korinde::end_program(); }

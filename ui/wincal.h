@@ -60,6 +60,7 @@ private:
     [[nodiscard]] QString almanac_of_cell(std::size_t k) const;
     [[nodiscard]] bool window_has_focus() const;
     void track_modifier(const QKeyEvent& event);
+    bool navigate_by_key(const QKeyEvent& event);
 
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, 7> Label1{};

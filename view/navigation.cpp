@@ -10,28 +10,13 @@ constexpr std::int16_t mode_month = 0;
 constexpr std::int16_t mode_year = 1;
 constexpr std::int16_t mode_decade = 2;
 
-// direction is -1 for back, 1 for forward. The new year is worked out in a
-// wider type, so a step out of range is refused before anything changes.
-bool step(std::int16_t direction) {
-    std::int32_t year = disp_year;
-    std::int32_t month = disp_month;
+// Months in one step of the key mode: a month, a year or ten years.
+std::int32_t months_per_step() {
     switch (key_mode) {
-        case mode_year: year += direction; break;
-        case mode_decade: year += 10 * direction; break;
-        default:
-            month += direction;
-            if (month < 1) {
-                month = 12;
-                --year;
-            } else if (month > 12) {
-                month = 1;
-                ++year;
-            }
+        case mode_year: return 12;
+        case mode_decade: return 120;
+        default: return 1;
     }
-    if (year < min_year || year > max_year) return false;
-    disp_year = checked_narrow<std::int16_t>(year);
-    disp_month = checked_narrow<std::int16_t>(month);
-    return true;
 }
 
 }  // namespace
@@ -58,7 +43,18 @@ void modifier_key_up(std::int16_t mask) {
     if (mask == 0) key_mode = mode_month;
 }
 
-bool step_back() { return step(-1); }
-bool step_forward() { return step(1); }
+// Worked out in a wider type, so a step out of range is refused before
+// anything changes.
+bool step_months(std::int32_t months) {
+    const std::int32_t index = disp_year * 12 + (disp_month - 1) + months;  // months from January of year 0
+    const std::int32_t year = index >= 0 ? index / 12 : (index - 11) / 12;
+    if (year < min_year || year > max_year) return false;
+    disp_year = checked_narrow<std::int16_t>(year);
+    disp_month = checked_narrow<std::int16_t>(index - year * 12 + 1);
+    return true;
+}
+
+bool step_back() { return step_months(-months_per_step()); }
+bool step_forward() { return step_months(months_per_step()); }
 
 }  // namespace kyotu1

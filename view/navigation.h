@@ -29,4 +29,9 @@ void start_at(const ClockDate& today);
 bool step_back();
 bool step_forward();
 
+// Steps the displayed month by the number of months, back when negative,
+// whatever key_mode says. Returns false, changing nothing, when the step
+// would leave the supported years.
+bool step_months(std::int32_t months);
+
 }  // namespace kyotu1

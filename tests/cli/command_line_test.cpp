@@ -28,7 +28,8 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-const QString usage = "使い方: korinde [--holidays=builtin|current] [年 [月] | --list 年 | --almanac 年 [月]]\n";
+const QString usage =
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月]]\n";
 
 TEST(CommandLine, AnswersWithoutADisplay) {
     struct Case {
@@ -74,6 +75,10 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"--almanac", "2101"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
         {{"--almanac", "2026", "0"}, "korinde: 月には 1 から 12 までの数を指定してください: 0\n"},
         {{"--almanac", "2026", "--list", "2026"}, "korinde: --list と --almanac は一緒に指定できません\n"},
+        {{"--popup", "--list", "2026"}, "korinde: --popup と一緒には指定できません: --list\n"},
+        {{"--popup", "--almanac", "2026"}, "korinde: --popup と一緒には指定できません: --almanac\n"},
+        {{"--help", "--popup"}, "korinde: --popup と一緒には指定できません: --help\n"},
+        {{"--popup", "-v"}, "korinde: --popup と一緒には指定できません: --version\n"},
         {{"--list", "x"}, "korinde: 年には 1 から 32767 までの数を指定してください: x\n"},
         {{"--list", "2026", "5"}, "korinde: 余分な引数があります: 5\n"},
     };

@@ -7,6 +7,7 @@
 
 #include "ui/layout.h"
 #include "ui/pictures.h"
+#include "ui/popup.h"
 #include "window_fixture.h"
 
 using namespace korinde_test;
@@ -33,6 +34,7 @@ private slots:
     void warning_comes_before_the_window_for_a_clock_after_2100();
     void first_month_follows_the_clock_or_the_command_line_data();
     void first_month_follows_the_clock_or_the_command_line();
+    void popup_opens_at_the_pointer_inside_the_area();
 };
 
 void WindowLayoutTest::controls_stand_where_the_layout_puts_them_data() {
@@ -222,6 +224,19 @@ void WindowLayoutTest::first_month_follows_the_clock_or_the_command_line() {
     recorder.set_today({32768, 1, 1});
     QTest::mouseClick(control(window, "Command2"), Qt::LeftButton);
     QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+}
+
+// The popup's top-left corner at the pointer, moved in only as far as the
+// area's edges ask: an area of 640 x 480 at (100, 50), the window 135 x 205.
+void WindowLayoutTest::popup_opens_at_the_pointer_inside_the_area() {
+    const QRect area(100, 50, 640, 480);
+    const std::pair<QPoint, QPoint> cases[] = {
+        {{300, 200}, {300, 200}}, {{0, 0}, {100, 50}},      {{739, 200}, {605, 200}},
+        {{300, 529}, {300, 325}}, {{900, 900}, {605, 325}}, {{605, 325}, {605, 325}},
+    };
+    for (const auto& [pointer, corner] : cases) {
+        QCOMPARE(korinde::popup_position(pointer, korinde::layout::outer_size, area), corner);
+    }
 }
 
 QTEST_MAIN(WindowLayoutTest)

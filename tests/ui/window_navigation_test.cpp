@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <cstdint>
 
 #include "window_fixture.h"
 
@@ -32,6 +33,7 @@ private slots:
     void steps_beyond_the_supported_years_are_refused();
     void redraw_past_2100_warns_first();
     void navigation_redraws_behind_the_about_panel();
+    void keys_step_the_month_whichever_control_has_the_focus();
 };
 
 void WindowNavigationTest::plain_clicks_step_a_month() {
@@ -185,6 +187,49 @@ void WindowNavigationTest::navigation_redraws_behind_the_about_panel() {
     QCOMPARE(shown_month(window), QString("2004年 12月"));
     QCOMPARE(control(window, "Frame1")->x(), 152);
     QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+}
+
+// Real key presses (QTest presses and releases the modifiers too) on each
+// control in turn; the buttons' key_mode is left as it was, the year ends
+// refuse, and Esc closes nothing outside the popup.
+void WindowNavigationTest::keys_step_the_month_whichever_control_has_the_focus() {
+    struct Press {
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers held;
+        const char* month;
+    };
+    MessageRecorder recorder{{2026, 12, 9}};
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    const Press presses[] = {
+        {"Text1", Qt::Key_Left, Qt::NoModifier, "2026年 11月"},
+        {"Text1", Qt::Key_PageDown, Qt::NoModifier, "2026年 12月"},
+        {"Command1", Qt::Key_Right, Qt::ShiftModifier, "2027年 12月"},
+        {"Command2", Qt::Key_PageUp, Qt::ControlModifier, "2017年 12月"},
+        {"Command3", Qt::Key_Right, Qt::KeypadModifier, "2018年 1月"},
+        {"Picture2", Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier, "2008年 1月"},
+        {"Picture2", Qt::Key_Left, Qt::AltModifier, "2008年 1月"},
+        {"Text1", Qt::Key_Escape, Qt::NoModifier, "2008年 1月"},
+        {"Command2", Qt::Key_Home, Qt::NoModifier, "2026年 12月"},
+    };
+    for (const Press& p : presses) {
+        control(window, p.focus)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), p.key, p.held);
+        QCOMPARE(shown_month(window), QString(p.month));
+        QCOMPARE(kyotu1::key_mode, 0);
+    }
+    QVERIFY(window.isVisible());
+    QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+
+    const std::pair<std::int16_t, Qt::Key> ends[] = {{1, Qt::Key_PageUp}, {32767, Qt::Key_PageDown}};
+    for (const auto& [year, key] : ends) {
+        kyotu1::disp_year = year;
+        kyotu1::disp_month = year == 1 ? 1 : 12;
+        QTest::keyClick(control(window, "Text1"), key);
+        QCOMPARE(kyotu1::disp_year, year);
+        QCOMPARE(shown_month(window), QString("2026年 12月"));  // refused: nothing redrawn
+    }
 }
 
 QTEST_MAIN(WindowNavigationTest)

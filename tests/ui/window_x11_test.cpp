@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/application.h"
+#include "app/application.h"
 #include "ui/text_box.h"
 #include "virtual_display.h"
 #include "window_fixture.h"

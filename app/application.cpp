@@ -1,4 +1,4 @@
-#include "ui/application.h"
+#include "app/application.h"
 
 #include <cstdlib>
 #include <exception>
@@ -60,28 +60,6 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         report_failed_action();
         return true;
     }
-}
-
-void report_failed_action() noexcept {
-    try {
-        kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
-    } catch (...) {
-        std::cerr << "korinde: " << failed_action_message << std::endl;
-    }
-}
-
-bool display_configured() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-#endif
-}
-
-int refuse_without_display() {
-    std::cerr << no_display_message << std::endl;
-    return 1;
 }
 
 // Queued behind the first paint, so the check costs the start nothing.

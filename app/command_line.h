@@ -1,5 +1,5 @@
-// The command line: korinde [--holidays=builtin|current] [YEAR [MONTH]],
-// --list YEAR, --almanac YEAR [MONTH], --help and --version. Everything here is decided before any
+// The command line: korinde [--holidays=builtin|current] [--popup] [YEAR
+// [MONTH]], --list YEAR, --almanac YEAR [MONTH], --help and --version. Everything here is decided before any
 // window or display is needed.
 #pragma once
 
@@ -20,23 +20,21 @@ struct CommandLine {
     kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
     std::optional<std::int16_t> year;   // the month to open at, or the year to list
     std::optional<std::int16_t> month;  // today's month when not given
+    bool popup = false;                 // the window as the panel clock's popup
 };
 
 inline const std::string usage_line =
-    "使い方: korinde [--holidays=builtin|current] [年 [月] | --list 年 | --almanac 年 [月]]";
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月]]";
 
 // The command line, or one Japanese line that says what is wrong with it.
 // The first argument is the program's own name.
 std::variant<CommandLine, std::string> parse_command_line(const QStringList& arguments);
 
-// Carries out --help, --version or --list on the standard streams and returns
+// Carries out --help, --version, --list or --almanac on the standard streams and returns
 // the exit status; no display is needed.
 int run_without_window(const CommandLine& command);
 
 // Prints the complaint and the usage line on stderr; returns the exit status 2.
 int refuse(const std::string& complaint);
-
-// The month the window opens at: the one asked for, or none for today's.
-std::optional<kyotu1::ClockDate> requested_month(const CommandLine& command);
 
 }  // namespace korinde

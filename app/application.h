@@ -2,11 +2,15 @@
 // around its start.
 #pragma once
 
-#include <exception>
-
 #include <QApplication>
 
+#include "app/display.h"
+#include "ui/guarded.h"
+
 namespace korinde {
+
+inline const char* const missing_fonts_message =
+    "korinde: 日本語のフォントが見つかりません。fonts-ipafont-gothic パッケージを入れてください。";
 
 namespace detail {
 // Holds Qt's messages while the platform plugin starts, so that a failure to
@@ -26,28 +30,6 @@ private:
 };
 }  // namespace detail
 
-inline const char* const no_display_message =
-    "korinde: 画面に表示できません。グラフィカルなデスクトップの中で起動してください。";
-inline const char* const missing_fonts_message =
-    "korinde: 日本語のフォントが見つかりません。fonts-ipafont-gothic パッケージを入れてください。";
-// Shown when an event handler fails; the window goes on working.
-inline const char* const failed_action_message =
-    "この操作を最後まで行えませんでした。\n\nカレンダーはそのまま使えます。";
-
-// Says in a warning box that an action failed; the window goes on working.
-void report_failed_action() noexcept;
-
-// Runs an event handler of the window. An exception it lets out is reported
-// here, so none crosses Qt's code, which is not written to pass them on.
-template <typename Handler>
-void guarded(Handler&& handler) noexcept {
-    try {
-        handler();
-    } catch (const std::exception&) {
-        report_failed_action();
-    }
-}
-
 class Application final : private detail::PlatformStartGuard, public QApplication {
 public:
     Application(int& argc, char** argv);
@@ -63,10 +45,5 @@ public:
 protected:
     void customEvent(QEvent* event) override;
 };
-
-// False where the desktop needs a display and none is named.
-bool display_configured();
-// Says so on stderr; returns the exit status 1.
-int refuse_without_display();
 
 }  // namespace korinde

@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "app/command_line.h"
 
 #include <iostream>
 
@@ -54,14 +54,14 @@ Parsed with_positional(CommandLine command, QStringList positional) {
 std::string help_text() {
     return usage_line +
            "\n"
-           "       korinde [--holidays=builtin|current] --list 年\n"
-           "       korinde [--holidays=builtin|current] --almanac 年 [月]\n"
            "\n"
            "一か月ずつ表示する日本の万年カレンダーです。\n"
            "\n"
            "  年 [月]               その月を開きます (月を省くと今日の月)\n"
            "  --holidays=builtin    組み込みの祝日規則で表示します (既定)\n"
            "  --holidays=current    現行の祝日法で表示します\n"
+           "  --popup               マウスの位置に開きます。もう一度実行すると閉じます。\n"
+           "                        Esc キーか、ほかのウィンドウに移ると閉じます\n"
            "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
            "  --almanac 年 [月]     その年 (または月) の毎日の暦注を一行ずつ書き出します:\n"
            "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日\n"
@@ -89,9 +89,10 @@ Parsed parse_command_line(const QStringList& arguments) {
     const QCommandLineOption holidays("holidays", {}, "rules");
     const QCommandLineOption list("list", {}, "year");
     const QCommandLineOption almanac("almanac", {}, "year");
+    const QCommandLineOption popup("popup");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({holidays, list, almanac, help, version});
+    parser.addOptions({holidays, list, almanac, popup, help, version});
     parser.addPositionalArgument("year", {});
     parser.addPositionalArgument("month", {});
 
@@ -111,6 +112,13 @@ Parsed parse_command_line(const QStringList& arguments) {
         } else if (rules != "builtin") {
             return complaint("--holidays には builtin か current を指定してください", rules);
         }
+    }
+    if (parser.isSet(popup)) {
+        for (const QCommandLineOption* other : {&list, &almanac, &help, &version}) {
+            if (parser.isSet(*other))
+                return complaint("--popup と一緒には指定できません", "--" + other->names().last());
+        }
+        command.popup = true;
     }
     // Asking for help or the version needs nothing else to be right.
     if (parser.isSet(help)) {
@@ -156,12 +164,6 @@ int run_without_window(const CommandLine& command) {
 int refuse(const std::string& complaint) {
     std::cerr << complaint << '\n' << usage_line << '\n';
     return 2;
-}
-
-std::optional<kyotu1::ClockDate> requested_month(const CommandLine& command) {
-    if (!command.year) return std::nullopt;
-    const std::int16_t month = command.month ? *command.month : kyotu1::system_date().month;
-    return kyotu1::ClockDate{*command.year, month, 1};
 }
 
 }  // namespace korinde

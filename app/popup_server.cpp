@@ -1,0 +1,67 @@
+#include "app/popup_server.h"
+
+#include <QLocalSocket>
+#include <QTimer>
+
+#include "app/single_instance.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+namespace korinde {
+namespace {
+
+// A client that says nothing for this long is dropped.
+constexpr int silence_limit_ms = 2000;
+
+}  // namespace
+
+PopupServer::PopupServer(QWidget& window) : window_(&window) {
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    // Only reached when no popup answered, so a socket there is a dead one's.
+    QLocalServer::removeServer(popup_socket_name());
+    server_.listen(popup_socket_name());
+    connect(&server_, &QLocalServer::newConnection, this, &PopupServer::take_connection);
+}
+
+// The socket's folder and mode keep other users out already; the peer's
+// credentials are checked too where the system tells them.
+bool PopupServer::from_this_user(const QLocalSocket& socket) {
+#ifdef Q_OS_LINUX
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const auto descriptor = static_cast<int>(socket.socketDescriptor());
+    return getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
+#else
+    (void)socket;
+    return true;
+#endif
+}
+
+void PopupServer::take_connection() {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!from_this_user(*socket)) {
+            socket->abort();
+            continue;
+        }
+        QTimer::singleShot(silence_limit_ms, socket, &QLocalSocket::abort);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            const QByteArray said = socket->peek(popup_close_request.size() + 1);
+            if (!popup_close_request.startsWith(said.left(popup_close_request.size())) ||
+                said.size() > popup_close_request.size()) {
+                socket->abort();  // not the request: dropped, the popup goes on
+                return;
+            }
+            if (said != popup_close_request) return;  // the rest is on its way
+            socket->write(popup_close_answer);
+            socket->flush();
+            server_.close();
+            if (window_) window_->close();
+        });
+    }
+}
+
+}  // namespace korinde

@@ -1,0 +1,46 @@
+#include "app/single_instance.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace korinde {
+namespace {
+
+// Long enough for a popup busy with a message box to answer.
+constexpr int answer_wait_ms = 2000;
+
+QString display_name() {
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty()) display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) display = "default";
+    return display.replace(QRegularExpression("[^A-Za-z0-9.-]"), "_");
+}
+
+QString runtime_path(const QString& name) {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(name);
+}
+
+}  // namespace
+
+QString popup_socket_name() { return runtime_path("korinde-popup-" + display_name()); }
+
+PopupStartLock::PopupStartLock() : file_(runtime_path("korinde-popup-" + display_name() + ".lock")) {
+    file_.tryLock(answer_wait_ms + 1000);
+}
+
+bool close_open_popup() {
+    QLocalSocket socket;
+    socket.connectToServer(popup_socket_name());
+    if (!socket.waitForConnected(answer_wait_ms)) return false;
+    socket.write(popup_close_request);
+    if (!socket.waitForBytesWritten(answer_wait_ms)) return false;
+    QByteArray answer;
+    while (answer.size() < popup_close_answer.size() && socket.waitForReadyRead(answer_wait_ms)) {
+        answer += socket.readAll();
+    }
+    return answer == popup_close_answer;
+}
+
+}  // namespace korinde

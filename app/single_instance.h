@@ -1,0 +1,36 @@
+// One popup per user and display: `korinde --popup` closes the popup that is
+// open, or opens one. The popup listens on a local socket in the user's
+// runtime folder, readable by that user alone; the one request it takes is
+// popup_close_request, answered with popup_close_answer.
+#pragma once
+
+#include <QByteArray>
+#include <QLockFile>
+#include <QString>
+
+namespace korinde {
+
+inline const QByteArray popup_close_request = "close\n";
+inline const QByteArray popup_close_answer = "closing\n";
+
+// The socket's path: per user (the runtime folder is the user's) and per
+// display.
+QString popup_socket_name();
+
+// Held from the look for an open popup until the new popup listens, so that
+// two started at once cannot both open. A lock left by a process that died
+// is taken over.
+class PopupStartLock {
+public:
+    PopupStartLock();
+    void release() { file_.unlock(); }
+
+private:
+    QLockFile file_;
+};
+
+// Asks the open popup to close. True when one took the request. Needs no
+// application object.
+bool close_open_popup();
+
+}  // namespace korinde

@@ -1,0 +1,17 @@
+#include "ui/guarded.h"
+
+#include <iostream>
+
+#include "engine/kyotu1.h"
+
+namespace korinde {
+
+void report_failed_action() noexcept {
+    try {
+        kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
+    } catch (...) {
+        std::cerr << "korinde: " << failed_action_message << std::endl;
+    }
+}
+
+}  // namespace korinde

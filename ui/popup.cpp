@@ -1,0 +1,52 @@
+#include "ui/popup.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include "ui/layout.h"
+
+namespace korinde {
+
+QPoint popup_position(QPoint pointer, QSize outer, QRect area) {
+    const int x = std::max(area.left(), std::min(pointer.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(pointer.y(), area.bottom() + 1 - outer.height()));
+    return {x, y};
+}
+
+PopupBehaviour::PopupBehaviour(QWidget& window) : QObject(&window), window_(window) {
+    const QPoint pointer = QCursor::pos();
+    const QScreen* screen = QGuiApplication::screenAt(pointer);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) window.move(popup_position(pointer, layout::outer_size, screen->availableGeometry()));
+    qApp->installEventFilter(this);
+}
+
+bool PopupBehaviour::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Esc in one of the popup's own message boxes closes only the box.
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == &window_) {
+            window_.close();
+            return true;
+        }
+    }
+    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) {
+        // Which window has the focus now is settled once this event is through.
+        QTimer::singleShot(0, this, &PopupBehaviour::close_unless_still_ours);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The popup's own message boxes take the focus and give it back; anything
+// else that takes it ends the popup.
+void PopupBehaviour::close_unless_still_ours() {
+    if (QApplication::activeWindow() == nullptr && QApplication::activeModalWidget() == nullptr) window_.close();
+}
+
+}  // namespace korinde
