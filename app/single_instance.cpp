@@ -18,16 +18,20 @@ QString display_name() {
     return display.replace(QRegularExpression("[^A-Za-z0-9.-]"), "_");
 }
 
+// Looked up once: without XDG_RUNTIME_DIR, Qt warns at every look-up.
 QString runtime_path(const QString& name) {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(name);
+    static const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return QDir(folder).filePath(name);
 }
 
 }  // namespace
 
 QString popup_socket_name() { return runtime_path("korinde-popup-" + display_name()); }
 
+// A popup holds the lock for as long as its window module takes to load and
+// listen, a fraction of a second; a wait of ten seconds spans a slow machine.
 PopupStartLock::PopupStartLock() : file_(runtime_path("korinde-popup-" + display_name() + ".lock")) {
-    file_.tryLock(answer_wait_ms + 1000);
+    file_.tryLock(10000);
 }
 
 bool close_open_popup() {

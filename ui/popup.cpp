@@ -36,6 +36,9 @@ bool PopupBehaviour::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // When one of its message boxes closes, the popup takes the focus back,
+    // so that the focus moving on from there still ends it.
+    if (watched == &window_ && event->type() == QEvent::WindowUnblocked) window_.activateWindow();
     if (watched == &window_ && event->type() == QEvent::WindowDeactivate) {
         // Which window has the focus now is settled once this event is through.
         QTimer::singleShot(0, this, &PopupBehaviour::close_unless_still_ours);

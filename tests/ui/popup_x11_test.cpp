@@ -1,0 +1,157 @@
+// `korinde --popup` as a panel clock runs it: real processes on a private
+// Xvfb, driven through xdotool and the popup's own socket.
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+#include "app/single_instance.h"
+#include "virtual_display.h"
+
+namespace {
+
+// xdotool's answer, as lines.
+QStringList xdotool(const QStringList& arguments) {
+    QProcess process;
+    process.start("xdotool", arguments);
+    process.waitForFinished(5000);
+    return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+int visible_windows_of(const QProcess& process) {
+    return static_cast<int>(xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId())}).size());
+}
+
+bool wait_until(const std::function<bool()>& condition, int ms = 10000) {
+    for (int waited = 0; waited < ms; waited += 20) {
+        if (condition()) return true;
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
+std::unique_ptr<QProcess> start_popup(const QStringList& arguments = {}) {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(KORINDE_EXECUTABLE, QStringList{"--popup"} + arguments);
+    return process;
+}
+
+bool opens(QProcess& process) {
+    return wait_until([&] { return process.state() == QProcess::Running && visible_windows_of(process) == 1; });
+}
+
+bool ends_well(QProcess& process) {
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// A second --popup closes the first and exits 0.
+bool toggle_closes(QProcess& open) {
+    auto second = start_popup();
+    return ends_well(*second) && ends_well(open);
+}
+
+}  // namespace
+
+class PopupX11Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toggles_and_outlives_a_crash_and_garbage();
+    void closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes();
+    void a_burst_of_starts_leaves_at_most_one_open();
+};
+
+void PopupX11Test::toggles_and_outlives_a_crash_and_garbage() {
+    auto first = start_popup();
+    QVERIFY(opens(*first));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QCOMPARE(QFileInfo(korinde::popup_socket_name()).permissions() & others, QFile::Permissions());
+    QVERIFY(toggle_closes(*first));
+
+    auto crashed = start_popup();
+    QVERIFY(opens(*crashed));
+    crashed->kill();
+    crashed->waitForFinished();
+    QVERIFY(QFileInfo::exists(korinde::popup_socket_name()));  // left behind
+
+    auto next = start_popup();
+    QVERIFY(opens(*next));
+    for (const QByteArray& garbage : {QByteArray("hello\n"), QByteArray("clo"), QByteArray("close\nclose\n"),
+                                      QByteArray(4096, '\xff'), QByteArray()}) {
+        QLocalSocket socket;
+        socket.connectToServer(korinde::popup_socket_name());
+        QVERIFY(socket.waitForConnected(2000));
+        socket.write(garbage);
+        socket.waitForBytesWritten(2000);
+        QTest::qWait(100);
+        socket.disconnectFromServer();
+    }
+    QTest::qWait(300);
+    QCOMPARE(visible_windows_of(*next), 1);
+    QVERIFY(toggle_closes(*next));
+}
+
+void PopupX11Test::closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes() {
+    xdotool({"mousemove", "50", "50"});
+    auto popup = start_popup({"2026", "1"});
+    QVERIFY(opens(*popup));
+    xdotool({"key", "Escape"});
+    QVERIFY(ends_well(*popup));
+
+    popup = start_popup({"2026", "1"});
+    QVERIFY(opens(*popup));
+    // 1 January 2026, a holiday, stands in cell 4: its centre is 80, 48 in the window.
+    xdotool({"mousemove", "130", "98", "click", "1"});
+    QVERIFY(wait_until([&] { return visible_windows_of(*popup) == 2; }));  // the day's message box
+    QTest::qWait(300);
+    xdotool({"key", "Return"});
+    QVERIFY(wait_until([&] { return visible_windows_of(*popup) == 1; }));
+    QTest::qWait(300);
+    QCOMPARE(popup->state(), QProcess::Running);
+
+    QWidget elsewhere;
+    elsewhere.setGeometry(400, 300, 100, 100);
+    elsewhere.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&elsewhere));
+    elsewhere.activateWindow();
+    QVERIFY(ends_well(*popup));
+}
+
+void PopupX11Test::a_burst_of_starts_leaves_at_most_one_open() {
+    std::vector<std::unique_ptr<QProcess>> burst;
+    for (int i = 0; i < 6; ++i) burst.push_back(start_popup());
+    const auto settled = [&] {
+        return std::all_of(burst.begin(), burst.end(), [](const auto& p) {
+            return p->state() == QProcess::NotRunning || visible_windows_of(*p) == 1;
+        });
+    };
+    QVERIFY(wait_until(settled, 20000));
+    QTest::qWait(500);
+    QVERIFY(settled());
+    const auto open = std::count_if(burst.begin(), burst.end(), [](const auto& p) { return p->state() == QProcess::Running; });
+    QVERIFY2(open <= 1, qPrintable(QString("%1 popups open").arg(open)));
+    for (const auto& p : burst) QVERIFY(p->state() == QProcess::Running || p->exitCode() == 0);
+    for (const auto& p : burst) {
+        if (p->state() == QProcess::Running) QVERIFY(toggle_closes(*p));
+    }
+}
+
+int main(int argc, char* argv[]) {
+    korinde_test::VirtualDisplay display;
+    // A runtime folder of the test's own, so no popup of the user's is touched.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    PopupX11Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "popup_x11_test.moc"
