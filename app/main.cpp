@@ -45,6 +45,9 @@ int run(int argc, char** argv) {
                                  nullptr};
     std::optional<korinde::PopupStartLock> lock;
     if (command.popup) {
+        // Closing needs no lock; opening looks again under it, since another
+        // popup may be starting meanwhile.
+        if (korinde::close_open_popup()) return 0;
         lock.emplace();
         if (korinde::close_open_popup()) return 0;
         request.popup_listening = [](void* held) { static_cast<korinde::PopupStartLock*>(held)->release(); };

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QLocalSocket>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace korinde {
@@ -15,7 +14,11 @@ QString display_name() {
     QString display = qEnvironmentVariable("DISPLAY");
     if (display.isEmpty()) display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty()) display = "default";
-    return display.replace(QRegularExpression("[^A-Za-z0-9.-]"), "_");
+    // Only letters, digits, dots and dashes go into the file name.
+    for (QChar& c : display) {
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != '.' && c != '-') c = '_';
+    }
+    return display;
 }
 
 // Looked up once: without XDG_RUNTIME_DIR, Qt warns at every look-up.
