@@ -1,31 +1,36 @@
 // The program: the command line, the answers that need no window, the
 // second --popup that closes the first, and the window module for the rest.
+#include <array>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <stdexcept>
 
 #include <QFileInfo>
 #include <QLibrary>
 
 #include "app/command_line.h"
 #include "app/display.h"
+#include "app/popup_entry.h"
 #include "app/single_instance.h"
 #include "app/window_entry.h"
 
 namespace {
 
 // Next to the program in a build, in lib/korinde beside bin when installed.
-korinde::RunWindow load_window_module() {
+template <typename Function>
+Function load(const char* module_name, const char* symbol) {
     const QString program_folder = QFileInfo(QFileInfo("/proc/self/exe").canonicalFilePath()).path();
-    const QString places[] = {program_folder + "/korinde-window", program_folder + "/../lib/korinde/korinde-window",
-                              "korinde-window"};
+    const QString name = QString::fromLatin1(module_name);
+    const std::array<QString, 3> places = {program_folder + "/" + name, program_folder + "/../lib/korinde/" + name,
+                                           name};
     QString error;
     for (const QString& place : places) {
         QLibrary module(place);
-        if (auto run = reinterpret_cast<korinde::RunWindow>(module.resolve(korinde::run_window_symbol))) return run;
+        if (auto function = reinterpret_cast<Function>(module.resolve(symbol))) return function;
         error = module.errorString();
     }
-    std::cerr << "korinde: ウィンドウの部品を読み込めません (" << error.toStdString() << ")" << std::endl;
-    return nullptr;
+    throw std::runtime_error("ウィンドウの部品を読み込めません: " + error.toStdString());
 }
 
 int run(int argc, char** argv) {
@@ -42,19 +47,21 @@ int run(int argc, char** argv) {
                                  command.month.value_or(0),
                                  command.popup ? 1 : 0,
                                  nullptr,
+                                 nullptr,
                                  nullptr};
     std::optional<korinde::PopupStartLock> lock;
     if (command.popup) {
+        const auto close_open_popup = load<korinde::CloseOpenPopup>("korinde-popup", korinde::close_open_popup_symbol);
         // Closing needs no lock; opening looks again under it, since another
         // popup may be starting meanwhile.
-        if (korinde::close_open_popup()) return 0;
+        if (close_open_popup() != 0) return 0;
         lock.emplace();
-        if (korinde::close_open_popup()) return 0;
+        if (close_open_popup() != 0) return 0;
+        request.listen_for_close = load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol);
         request.popup_listening = [](void* held) { static_cast<korinde::PopupStartLock*>(held)->release(); };
-        request.context = &*lock;
+        request.listening_context = &*lock;
     }
-    const korinde::RunWindow run_window = load_window_module();
-    return run_window != nullptr ? run_window(argc, argv, &request) : 1;
+    return load<korinde::RunWindow>("korinde-window", korinde::run_window_symbol)(argc, argv, &request);
 }
 
 }  // namespace

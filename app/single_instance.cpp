@@ -1,14 +1,10 @@
 #include "app/single_instance.h"
 
 #include <QDir>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 namespace korinde {
 namespace {
-
-// Long enough for a popup busy with a message box to answer.
-constexpr int answer_wait_ms = 2000;
 
 QString display_name() {
     QString display = qEnvironmentVariable("DISPLAY");
@@ -35,19 +31,6 @@ QString popup_socket_name() { return runtime_path("korinde-popup-" + display_nam
 // listen, a fraction of a second; a wait of ten seconds spans a slow machine.
 PopupStartLock::PopupStartLock() : file_(runtime_path("korinde-popup-" + display_name() + ".lock")) {
     file_.tryLock(10000);
-}
-
-bool close_open_popup() {
-    QLocalSocket socket;
-    socket.connectToServer(popup_socket_name());
-    if (!socket.waitForConnected(answer_wait_ms)) return false;
-    socket.write(popup_close_request);
-    if (!socket.waitForBytesWritten(answer_wait_ms)) return false;
-    QByteArray answer;
-    while (answer.size() < popup_close_answer.size() && socket.waitForReadyRead(answer_wait_ms)) {
-        answer += socket.readAll();
-    }
-    return answer == popup_close_answer;
 }
 
 }  // namespace korinde

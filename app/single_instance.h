@@ -29,8 +29,4 @@ private:
     QLockFile file_;
 };
 
-// Asks the open popup to close. True when one took the request. Needs no
-// application object.
-bool close_open_popup();
-
 }  // namespace korinde

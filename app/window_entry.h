@@ -10,9 +10,11 @@ struct KorindeWindowRequest {
     int year;         // the month to open at; 0 for today's
     int month;        // 0 for today's month (of the given year, or today's)
     int popup;        // 1 to open as the panel clock's popup
-    // Called once the popup listens for the request to close; may be null.
+    // For a popup: starts listening for the request to close (see popup_entry.h).
+    void (*listen_for_close)(void (*close)(void* context), void* context);
+    // For a popup: called once it listens.
     void (*popup_listening)(void* context);
-    void* context;
+    void* listening_context;
 };
 
 // Runs the window to its end and returns the program's exit status.

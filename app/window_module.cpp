@@ -1,9 +1,9 @@
 // The window half of the program, loaded by it when a window is wanted.
-#include <memory>
+#include <exception>
+#include <iostream>
 #include <optional>
 
 #include "app/application.h"
-#include "app/popup_server.h"
 #include "app/window_entry.h"
 #include "engine/kyotu1.h"
 #include "ui/platform.h"
@@ -20,23 +20,32 @@ std::optional<kyotu1::ClockDate> requested_month(const KorindeWindowRequest& req
     return kyotu1::ClockDate{request.year, month, 1};
 }
 
-}  // namespace
-
-extern "C" Q_DECL_EXPORT int korinde_run_window(int argc, char** argv, const KorindeWindowRequest* request) {
+int run_window(int argc, char** argv, const KorindeWindowRequest* request) {
     korinde::Application app(argc, argv);
     korinde::prepare_application();
     korinde::install_platform_hooks();
     kyotu1::holiday_law = request->current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
     wincal window(requested_month(*request));
 
-    std::unique_ptr<korinde::PopupServer> server;
     if (request->popup != 0) {
-        server = std::make_unique<korinde::PopupServer>(window);
-        if (request->popup_listening != nullptr) request->popup_listening(request->context);
+        request->listen_for_close([](void* popup) { static_cast<wincal*>(popup)->close(); }, &window);
+        request->popup_listening(request->listening_context);
         new korinde::PopupBehaviour(window);  // owned by the window
     }
     window.show();
     if (request->popup != 0) window.activateWindow();
     app.check_japanese_faces_soon();
     return QApplication::exec();
+}
+
+}  // namespace
+
+// Nothing thrown crosses back into the program: the boundary is C's.
+extern "C" Q_DECL_EXPORT int korinde_run_window(int argc, char** argv, const KorindeWindowRequest* request) {
+    try {
+        return run_window(argc, argv, request);
+    } catch (const std::exception& error) {
+        std::cerr << "korinde: 予期しない問題のため終了します (" << error.what() << ")" << std::endl;
+        return 1;
+    }
 }

@@ -1,5 +1,6 @@
 # Installs the build into a fresh folder and checks what a desktop needs:
-# the program, its menu entry, its metadata and its icons at their sizes.
+# the program and its modules, its menu entry, its metadata and its icons at
+# their sizes.
 foreach(variable BUILD_DIR PREFIX)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
@@ -11,7 +12,8 @@ if(NOT installed EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
 
-foreach(file bin/korinde share/applications/jp.example.korinde.desktop share/metainfo/jp.example.korinde.metainfo.xml)
+foreach(file bin/korinde lib/korinde/korinde-window.so lib/korinde/korinde-popup.so
+        share/applications/jp.example.korinde.desktop share/metainfo/jp.example.korinde.metainfo.xml)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
     endif()

@@ -1,7 +1,8 @@
-#include "app/popup_server.h"
+#include "app/popup_socket.h"
 
 #include <QLocalSocket>
 #include <QTimer>
+#include <utility>
 
 #include "app/single_instance.h"
 
@@ -15,10 +16,25 @@ namespace {
 
 // A client that says nothing for this long is dropped.
 constexpr int silence_limit_ms = 2000;
+// Long enough for a popup busy with a message box to answer.
+constexpr int answer_wait_ms = 2000;
 
 }  // namespace
 
-PopupServer::PopupServer(QWidget& window) : window_(&window) {
+bool close_open_popup() {
+    QLocalSocket socket;
+    socket.connectToServer(popup_socket_name());
+    if (!socket.waitForConnected(answer_wait_ms)) return false;
+    socket.write(popup_close_request);
+    if (!socket.waitForBytesWritten(answer_wait_ms)) return false;
+    QByteArray answer;
+    while (answer.size() < popup_close_answer.size() && socket.waitForReadyRead(answer_wait_ms)) {
+        answer += socket.readAll();
+    }
+    return answer == popup_close_answer;
+}
+
+PopupServer::PopupServer(std::function<void()> close) : close_(std::move(close)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     // Only reached when no popup answered, so a socket there is a dead one's.
     QLocalServer::removeServer(popup_socket_name());
@@ -59,7 +75,7 @@ void PopupServer::take_connection() {
             socket->write(popup_close_answer);
             socket->flush();
             server_.close();
-            if (window_) window_->close();
+            close_();
         });
     }
 }

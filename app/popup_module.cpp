@@ -1,0 +1,9 @@
+// The popup module: the popup's socket, client and server.
+#include "app/popup_entry.h"
+#include "app/popup_socket.h"
+
+extern "C" Q_DECL_EXPORT int korinde_close_open_popup() { return korinde::close_open_popup() ? 1 : 0; }
+
+extern "C" Q_DECL_EXPORT void korinde_listen_for_close(void (*close)(void* context), void* context) {
+    new korinde::PopupServer([close, context] { close(context); });  // lives as long as the program
+}
