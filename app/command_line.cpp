@@ -80,6 +80,15 @@ void use_law_without_window(kyotu1::HolidayLaw law) {
     kyotu1::holiday_law = law;
 }
 
+// The long name of the first of the options that is on the command line.
+std::optional<QString> first_set(const QCommandLineParser& parser,
+                                 std::initializer_list<const QCommandLineOption*> options) {
+    for (const QCommandLineOption* option : options) {
+        if (parser.isSet(*option)) return option->names().last();
+    }
+    return std::nullopt;
+}
+
 std::string version_text() { return std::string("korinde ") + KORINDE_VERSION + "\n"; }
 
 }  // namespace
@@ -114,9 +123,8 @@ Parsed parse_command_line(const QStringList& arguments) {
         }
     }
     if (parser.isSet(popup)) {
-        for (const QCommandLineOption* other : {&list, &almanac, &help, &version}) {
-            if (parser.isSet(*other))
-                return complaint("--popup と一緒には指定できません", "--" + other->names().last());
+        if (const auto other = first_set(parser, {&list, &almanac, &help, &version})) {
+            return complaint("--popup と一緒には指定できません", "--" + *other);
         }
         command.popup = true;
     }

@@ -2,8 +2,11 @@
 #include "app/popup_entry.h"
 #include "app/popup_socket.h"
 
+#include <QCoreApplication>
+
 extern "C" Q_DECL_EXPORT int korinde_close_open_popup() { return korinde::close_open_popup() ? 1 : 0; }
 
 extern "C" Q_DECL_EXPORT void korinde_listen_for_close(void (*close)(void* context), void* context) {
-    new korinde::PopupServer([close, context] { close(context); });  // lives as long as the program
+    auto* server = new korinde::PopupServer([close, context] { close(context); });
+    server->setParent(QCoreApplication::instance());  // lives as long as the program
 }

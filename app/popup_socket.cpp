@@ -63,7 +63,10 @@ void PopupServer::take_connection() {
             socket->abort();
             continue;
         }
-        QTimer::singleShot(silence_limit_ms, socket, &QLocalSocket::abort);
+        auto* silence = new QTimer(socket);
+        silence->setSingleShot(true);
+        connect(silence, &QTimer::timeout, socket, &QLocalSocket::abort);
+        silence->start(silence_limit_ms);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             const QByteArray said = socket->peek(popup_close_request.size() + 1);
             if (!popup_close_request.startsWith(said.left(popup_close_request.size())) ||

@@ -46,7 +46,7 @@ std::int16_t modifier_mask(const QKeyEvent& event) {
 
 std::optional<NavigationKey> navigation_key(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
-    if (held & (Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    if (held.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
     const std::int32_t step = held.testFlag(Qt::ControlModifier) ? 120 : held.testFlag(Qt::ShiftModifier) ? 12 : 1;
     switch (event.key()) {
         case Qt::Key_Left:

@@ -6,7 +6,6 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 #include "ui/layout.h"
@@ -24,6 +23,9 @@ PopupBehaviour::PopupBehaviour(QWidget& window) : QObject(&window), window_(wind
     const QScreen* screen = QGuiApplication::screenAt(pointer);
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) window.move(popup_position(pointer, layout::outer_size, screen->availableGeometry()));
+    focus_settled_.setSingleShot(true);
+    focus_settled_.setInterval(0);
+    connect(&focus_settled_, &QTimer::timeout, this, &PopupBehaviour::close_unless_still_ours);
     qApp->installEventFilter(this);
 }
 
@@ -39,10 +41,7 @@ bool PopupBehaviour::eventFilter(QObject* watched, QEvent* event) {
     // When one of its message boxes closes, the popup takes the focus back,
     // so that the focus moving on from there still ends it.
     if (watched == &window_ && event->type() == QEvent::WindowUnblocked) window_.activateWindow();
-    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) {
-        // Which window has the focus now is settled once this event is through.
-        QTimer::singleShot(0, this, &PopupBehaviour::close_unless_still_ours);
-    }
+    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) focus_settled_.start();
     return QObject::eventFilter(watched, event);
 }
 

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 class QWidget;
 
@@ -28,6 +29,8 @@ private:
     void close_unless_still_ours();
 
     QWidget& window_;
+    // Which window has the focus is settled once the deactivation is through.
+    QTimer focus_settled_;
 };
 
 }  // namespace korinde

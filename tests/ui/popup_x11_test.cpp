@@ -135,7 +135,8 @@ void PopupX11Test::a_burst_of_starts_leaves_at_most_one_open() {
     QVERIFY(wait_until(settled, 20000));
     QTest::qWait(500);
     QVERIFY(settled());
-    const auto open = std::count_if(burst.begin(), burst.end(), [](const auto& p) { return p->state() == QProcess::Running; });
+    const auto open =
+        std::count_if(burst.begin(), burst.end(), [](const auto& p) { return p->state() == QProcess::Running; });
     QVERIFY2(open <= 1, qPrintable(QString("%1 popups open").arg(open)));
     for (const auto& p : burst) QVERIFY(p->state() == QProcess::Running || p->exitCode() == 0);
     for (const auto& p : burst) {
