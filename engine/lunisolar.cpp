@@ -46,13 +46,13 @@ bool holds_principal_term(const std::vector<std::int32_t>& principal_days, std::
 
 }  // namespace
 
+double solar_term_instant(int year, int index) {
+    return ephemeris::sun_reaches(index * 15.0 * ERFA_DD2R, term_guess(year, index));
+}
+
 std::int32_t solar_term_day(int year, int index) {
-    const int key = year * 24 + index;
-    auto [place, fresh] = term_days().try_emplace(key, 0);
-    if (fresh) {
-        const double target = index * 15.0 * ERFA_DD2R;
-        place->second = ephemeris::jst_day(ephemeris::sun_reaches(target, term_guess(year, index)));
-    }
+    auto [place, fresh] = term_days().try_emplace(year * 24 + index, 0);
+    if (fresh) place->second = ephemeris::jst_day(solar_term_instant(year, index));
     return place->second;
 }
 

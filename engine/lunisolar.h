@@ -14,8 +14,11 @@ namespace kyotu1::lunisolar {
 // (270°); the even ones are the principal terms (中気).
 inline constexpr int winter_solstice = 18;
 
-// The JST day on which the solar term with the index (0 to 23) falls in the
-// Gregorian year.
+// The TT instant (days from J2000.0) of the solar term with the index
+// (0 to 23) in the Gregorian year.
+double solar_term_instant(int year, int index);
+
+// The JST day on which that term falls; found once and kept.
 std::int32_t solar_term_day(int year, int index);
 
 // The JST day of the new moon with the lunation number.

@@ -3,18 +3,19 @@
 #include <cstdio>
 
 #include "engine/ephemeris.h"
+#include "engine/lunisolar.h"
 
 int main() {
-    using namespace kyotu1::ephemeris;
+    using namespace kyotu1;
     constexpr double j2000 = 2451545.0;
-    constexpr double pi = 3.14159265358979323846;
     for (int year = 1872; year <= 2101; ++year) {
         for (int index = 0; index < 24; ++index) {
-            const double guess = 78.8 + 365.2422 * (year - 2000 + (index <= 18 ? index : index - 24) / 24.0);
-            std::printf("term %d %d %.8f\n", year, index, j2000 + sun_reaches(index * pi / 12, guess));
+            std::printf("term %d %d %.8f\n", year, index, j2000 + lunisolar::solar_term_instant(year, index));
         }
     }
-    for (std::int32_t lunation = lunation_near(-46750); lunation <= lunation_near(37250); ++lunation) {
-        std::printf("moon %d %.8f\n", lunation, j2000 + new_moon(lunation));
+    // From December 1872 to January 2101, in TT days from J2000.
+    for (std::int32_t lunation = ephemeris::lunation_near(-46750); lunation <= ephemeris::lunation_near(37250);
+         ++lunation) {
+        std::printf("moon %d %.8f\n", lunation, j2000 + ephemeris::new_moon(lunation));
     }
 }
