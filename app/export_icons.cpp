@@ -57,7 +57,7 @@ QByteArray ico_of(const std::vector<QByteArray>& pngs, const std::vector<int>& s
     for (std::size_t i = 0; i < pngs.size(); ++i) {
         out.append(static_cast<char>(sizes[i]));  // width
         out.append(static_cast<char>(sizes[i]));  // height
-        out.append(static_cast<char>(16));        // colours in the palette
+        out.append('\0');                         // no palette: the PNGs are 32-bit
         out.append('\0');
         append_le16(out, 1);   // colour planes
         append_le16(out, 32);  // bits per pixel of the stored PNG

@@ -40,3 +40,18 @@ string(FIND "${metainfo}" "version=\"2.0.0.2\"" found)
 if(found EQUAL -1)
     message(FATAL_ERROR "the metadata does not carry the version 2.0.0.2")
 endif()
+
+# The Windows icon: a directory entry of 16 bytes a picture from offset 6;
+# byte 2 of each is its palette size, 0 for the 32-bit pictures it holds.
+file(READ ${BUILD_DIR}/app/icons/korinde.ico ico HEX)
+string(SUBSTRING "${ico}" 8 4 count_le)
+string(SUBSTRING "${count_le}" 0 2 count)
+math(EXPR count "0x${count}")
+math(EXPR last "${count} - 1")
+foreach(entry RANGE ${last})
+    math(EXPR at "(6 + 16 * ${entry} + 2) * 2")
+    string(SUBSTRING "${ico}" ${at} 2 palette)
+    if(NOT palette STREQUAL "00")
+        message(FATAL_ERROR "icon entry ${entry} states a palette of 0x${palette} colours")
+    endif()
+endforeach()
