@@ -17,10 +17,19 @@ std::string complaint(const std::string& what, const QString& given) {
     return "korinde: " + what + ": " + given.toStdString();
 }
 
+// Full-width digits, as a Japanese input method types them, read as digits;
+// nothing else changes.
+QString with_ascii_digits(QString text) {
+    for (QChar& c : text) {
+        if (c >= QChar(u'０') && c <= QChar(u'９')) c = QChar(u'0' + (c.unicode() - u'０'));
+    }
+    return text;
+}
+
 // A whole decimal number within the range, or nothing.
 std::optional<std::int16_t> number_within(const QString& text, int low, int high) {
     bool ok = false;
-    const int value = text.toInt(&ok, 10);
+    const int value = with_ascii_digits(text).toInt(&ok, 10);
     if (!ok || value < low || value > high) return std::nullopt;
     return static_cast<std::int16_t>(value);
 }

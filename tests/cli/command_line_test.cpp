@@ -45,6 +45,8 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         {{"--list", "2101"}, "2101-01-01\t元旦\n", "2100年までです！\n"},
         {{"--almanac", "2026", "12"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\n", ""},
         {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\n", ""},
+        {{"--list", "２０２６"}, "2026-01-01\t元旦\n", ""},
+        {{"--almanac", "２０２６", "１２"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\n", ""},
         {{"--holidays=current", "--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\n", ""},
     };
     for (const auto& c : cases) {
@@ -80,6 +82,8 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"--help", "--popup"}, "korinde: --popup と一緒には指定できません: --help\n"},
         {{"--popup", "-v"}, "korinde: --popup と一緒には指定できません: --version\n"},
         {{"--list", "x"}, "korinde: 年には 1 から 32767 までの数を指定してください: x\n"},
+        {{"--list", "２０２６年"}, "korinde: 年には 1 から 32767 までの数を指定してください: ２０２６年\n"},
+        {{"２０２６", "－１"}, "korinde: 月には 1 から 12 までの数を指定してください: －１\n"},
         {{"--list", "2026", "5"}, "korinde: 余分な引数があります: 5\n"},
     };
     for (const auto& [arguments, complaint] : cases) {
