@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -16,6 +17,7 @@ namespace {
 struct HeldMessage {
     QtMsgType type;
     QString text;
+    bool from_platform;  // of a qt.qpa category: the platform plugin's own words
 };
 
 const auto check_faces_event = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -23,12 +25,22 @@ const auto check_faces_event = static_cast<QEvent::Type>(QEvent::registerEventTy
 QtMessageHandler handler_before_start = nullptr;
 std::vector<HeldMessage> held_messages;
 
-void hold_message(QtMsgType type, const QMessageLogContext& /*context*/, const QString& text) {
+// Why Qt gave up, in its own words: the first thing its platform plugins said,
+// which names the cause (the display it could not reach, the plugin it could
+// not find); the fatal message itself only says that no platform started.
+QString reason_for(const QString& fatal) {
+    const auto first = std::find_if(held_messages.begin(), held_messages.end(),
+                                    [](const HeldMessage& message) { return message.from_platform; });
+    return (first != held_messages.end() ? first->text : fatal).section('\n', 0, 0).trimmed();
+}
+
+void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::cerr << no_display_message << std::endl;
+        std::cerr << no_display_message << '\n' << "(Qt: " << reason_for(text).toStdString() << ")" << std::endl;
         std::_Exit(1);
     }
-    held_messages.push_back({type, text});
+    const bool from_platform = context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa");
+    held_messages.push_back({type, text, from_platform});
 }
 
 bool japanese_faces_available() {
@@ -46,7 +58,7 @@ PlatformStartGuard::PlatformStartGuard() { handler_before_start = qInstallMessag
 void PlatformStartGuard::platform_started() {
     if (!std::exchange(holding_, false)) return;
     qInstallMessageHandler(handler_before_start);
-    for (const auto& [type, text] : std::exchange(held_messages, {})) qt_message_output(type, {}, text);
+    for (const auto& message : std::exchange(held_messages, {})) qt_message_output(message.type, {}, message.text);
 }
 
 }  // namespace detail
