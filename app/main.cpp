@@ -14,6 +14,7 @@
 #include "app/popup_entry.h"
 #include "app/single_instance.h"
 #include "app/window_entry.h"
+#include "app/windows_console.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ int run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    korinde::use_parent_console();  // before anything is printed
     try {
         return run(argc, argv);
     } catch (const std::exception& error) {
