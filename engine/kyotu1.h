@@ -15,6 +15,7 @@ struct ClockDate {
     std::int32_t year;
     std::int16_t month;
     std::int16_t day;
+    friend bool operator==(const ClockDate&, const ClockDate&) = default;
 };
 
 // Supported years. Every navigation step and every engine call stays inside.

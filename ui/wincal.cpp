@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "engine/kyotu1.h"
 #include "ui/browser.h"
@@ -99,6 +100,12 @@ wincal::wincal(std::optional<kyotu1::ClockDate> first_month, QWidget* parent)
     name_controls_for_screen_readers();
     set_tab_order();
     Form_Load(first_month);
+    // A desk calendar stays open for days: once a minute the cyan day is
+    // checked against the clock, so midnight and clock or zone jumps show.
+    auto* today_timer = new QTimer(this);
+    today_timer->setObjectName("today_timer");
+    connect(today_timer, &QTimer::timeout, this, [this] { korinde::guarded([this] { follow_the_clock(); }); });
+    today_timer->start(60 * 1000);
 }
 
 void wincal::create_frame() {

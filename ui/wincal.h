@@ -54,6 +54,7 @@ private:
     void Picture2_MouseUp(std::int16_t button);
 
     void redraw_after_step(bool stepped);
+    void follow_the_clock();
     void centre_on_screen();
     void exchange_panel_edges();
     void copy_grid_to_labels();

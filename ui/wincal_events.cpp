@@ -19,6 +19,7 @@
 #include "ui/platform.h"
 #include "ui/wincal.h"
 #include "view/day_detail.h"
+#include "view/month_grid.h"
 #include "view/navigation.h"
 
 void wincal::Command1_Click() { redraw_after_step(kyotu1::step_back()); }
@@ -32,6 +33,14 @@ void wincal::redraw_after_step(bool stepped) {
     } else {
         QApplication::beep();
     }
+}
+
+// Recolours the shown month when the date has changed since it was drawn;
+// the month shown and the day tables stay as they are.
+void wincal::follow_the_clock() {
+    if (kyotu1::system_date() == grid_.today) return;
+    kyotu1::fill_grid(grid_, grid_.year, grid_.month);
+    copy_grid_to_labels();
 }
 
 void wincal::Command3_Click() { sakusya(); }

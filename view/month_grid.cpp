@@ -31,6 +31,10 @@ std::string month_title(std::int16_t year, std::int16_t month) {
 
 void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
     syukujitu_set(year);
+    fill_grid(grid, year, month);
+}
+
+void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month) {
     const ClockDate today = system_date();
     const std::int16_t days = month_days(year, month);
 
@@ -49,6 +53,7 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
     grid.title = month_title(year, month);
     grid.year = year;
     grid.month = month;
+    grid.today = today;
 }
 
 }  // namespace kyotu1

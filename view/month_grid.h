@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/kyotu1.h"
+
 namespace kyotu1 {
 
 inline constexpr std::size_t grid_cells = 37;
@@ -30,9 +32,10 @@ struct GridModel {
     std::array<Cell, grid_cells> cells;
     // The caption of the frame above the grid.
     std::string title;
-    // The month drawn.
+    // The month drawn, and the date it was drawn as today.
     std::int16_t year;
     std::int16_t month;
+    ClockDate today;
 };
 
 // Draws the month: rebuilds the day tables for the year, then fills the cells
@@ -40,6 +43,11 @@ struct GridModel {
 // holidays light red; a Monday after a holiday light red; otherwise white),
 // names each day for screen readers, hides the rest and writes the title.
 void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month);
+
+// Draws the month as hyoji_cal does, but from the day tables as they stand,
+// which must hold the year: for a new today, it warns of nothing and
+// rebuilds nothing.
+void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month);
 
 // A day number right-aligned in two characters: " 5", "23".
 std::string day_caption(int day);

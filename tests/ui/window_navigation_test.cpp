@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdint>
 
 #include "window_fixture.h"
@@ -34,6 +35,7 @@ private slots:
     void redraw_past_2100_warns_first();
     void navigation_redraws_behind_the_about_panel();
     void keys_step_the_month_whichever_control_has_the_focus();
+    void today_follows_the_clock_without_a_word();
 };
 
 void WindowNavigationTest::plain_clicks_step_a_month() {
@@ -230,6 +232,39 @@ void WindowNavigationTest::keys_step_the_month_whichever_control_has_the_focus()
         QCOMPARE(kyotu1::disp_year, year);
         QCOMPARE(shown_month(window), QString("2026年 12月"));  // refused: nothing redrawn
     }
+}
+
+// The minute timer moves the cyan day when the clock passes midnight or
+// jumps, keeps the month shown, and warns of nothing even past 2100.
+void WindowNavigationTest::today_follows_the_clock_without_a_word() {
+    MessageRecorder recorder{{2026, 12, 9}};
+    wincal window;
+    auto* timer = window.findChild<QTimer*>("today_timer");
+    QVERIFY(timer != nullptr && timer->isActive());
+    QCOMPARE(timer->interval(), 60000);
+    const QColor cyan(0, 255, 255);
+    const QColor white(255, 255, 255);
+    const auto tick = [&](kyotu1::ClockDate today) {
+        recorder.set_today(today);
+        QMetaObject::invokeMethod(timer, "timeout");
+    };
+
+    QCOMPARE(back_colour(day_cell(window, 10)), cyan);  // 9 December 2026
+    tick({2026, 12, 10});
+    QCOMPARE(back_colour(day_cell(window, 10)), white);
+    QCOMPARE(back_colour(day_cell(window, 11)), cyan);
+    tick({2027, 1, 1});  // into another month: the month shown stays
+    QCOMPARE(shown_month(window), QString("2026年 12月"));
+    QCOMPARE(back_colour(day_cell(window, 11)), white);
+    QCOMPARE(differs_from_fresh_drawing(window), std::nullopt);
+
+    kyotu1::key_mode = 2;
+    for (int i = 0; i < 8; ++i) click(window, "Command2");  // December 2106, after its warning
+    QCOMPARE(shown_month(window), QString("2106年 12月"));
+    recorder.shown.clear();
+    tick({2106, 12, 25});
+    QVERIFY(recorder.shown.empty());
+    QCOMPARE(back_colour(day_cell(window, 3 + 24)), cyan);  // 1 December 2106 is a Wednesday, in cell 3
 }
 
 QTEST_MAIN(WindowNavigationTest)
