@@ -36,7 +36,12 @@ for seed in $(seq "$seeds"); do
     for batch in $(seq "$batches"); do
         python3 "$here/random_input.py" "$X" "$Y" "$per_batch" $((seed * 1000 + batch)) >"$work/args" 2>"$work/count"
         mapfile -t args <"$work/args"
-        xdotool "${args[@]}" 2>/dev/null
+        # A batch that xdotool could not send reached nothing: it counts as a failure, not as survived.
+        if ! xdotool "${args[@]}" 2>"$work/xdotool"; then
+            echo "seed $seed batch $batch: xdotool failed, so the batch did not reach the window"
+            cat "$work/xdotool"
+            exit 1
+        fi
         total=$((total + $(cat "$work/count")))
         if ! kill -0 "$program_pid" 2>/dev/null; then
             wait "$program_pid"
@@ -48,7 +53,14 @@ for seed in $(seq "$seeds"); do
     if grep -q -E 'runtime error|AddressSanitizer|LeakSanitizer' "$work/out"; then
         echo "seed $seed: a sanitizer reported"; cat "$work/out"; exit 1
     fi
-    kill "$program_pid"
-    wait "$program_pid" 2>/dev/null
+    # Still running, it ends by our signal (128 + 15); any other status means it died first.
+    kill "$program_pid" 2>/dev/null
+    wait "$program_pid"
+    status=$?
+    if [ "$status" -ne 143 ]; then
+        echo "seed $seed: the program ended with status $status before it was stopped"
+        cat "$work/out"
+        exit 1
+    fi
 done
 echo "survived $total X events over $seeds seeds"
