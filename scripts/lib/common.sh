@@ -33,13 +33,15 @@ ensure_packages() {
 }
 
 # Configures and builds a preset ("dev" or "asan"), with the named targets or
-# everything. Warnings are errors in CI.
+# everything. Warnings are errors in CI; configure_options (an array a script
+# may set) goes to the configure.
+configure_options=()
 build() {
     local preset=$1
     shift
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
-    cmake --preset "$preset" -DKORINDE_WERROR="$werror" >/dev/null
+    cmake --preset "$preset" -DKORINDE_WERROR="$werror" "${configure_options[@]}"
     cmake --build --preset "$preset" ${1:+--target "$@"}
 }
 
