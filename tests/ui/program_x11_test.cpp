@@ -1,9 +1,11 @@
-// `korinde --popup` as a panel clock runs it: real processes on a private
-// Xvfb, driven through xdotool and the popup's own socket.
+// The korinde executable on a private Xvfb, as real processes: what its
+// command line opens, and `korinde --popup` as a panel clock runs it, driven
+// through xdotool and the popup's own socket.
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -59,16 +61,59 @@ bool toggle_closes(QProcess& open) {
 
 }  // namespace
 
-class PopupX11Test : public QObject {
+class ProgramX11Test : public QObject {
     Q_OBJECT
 
 private slots:
+    void the_command_line_reaches_the_window();
     void toggles_and_outlives_a_crash_and_garbage();
     void closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes();
     void a_burst_of_starts_leaves_at_most_one_open();
 };
 
-void PopupX11Test::toggles_and_outlives_a_crash_and_garbage() {
+// The colour of a day cell as the screen shows it, away from its number:
+// cell k of the grid stands 8 + 16 (k mod 7), 40 + 16 (k div 7) pixels into
+// the window, 17 pixels square.
+QColor cell_colour(WId window, int cell) {
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
+    return shot.pixelColor(8 + 16 * (cell % 7) + 14, 40 + 16 * (cell / 7) + 14);
+}
+
+// Read off the screen, not through the code under test: the law and the
+// month given on the command line are the ones shown.
+void ProgramX11Test::the_command_line_reaches_the_window() {
+    const QColor light_red(255, 192, 192);
+    const QColor white(255, 255, 255);
+    struct Case {
+        QStringList arguments;
+        std::vector<std::pair<int, QColor>> cells;
+    };
+    const Case cases[] = {
+        // February 2026 starts on a Sunday: 23 February, 天皇誕生日 under today's law only, is cell 22.
+        {{"--holidays=current", "2026", "2"}, {{22, light_red}, {23, white}}},
+        {{"2026", "2"}, {{22, white}}},
+        // May 2030 starts on a Wednesday: cell 2 is hidden, 1 May is cell 3, 3 May cell 5.
+        {{"2030", "5"}, {{3, white}, {5, light_red}}},
+    };
+    for (const Case& c : cases) {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(KORINDE_EXECUTABLE, c.arguments);
+        QVERIFY(wait_until([&] { return visible_windows_of(program) == 1; }));
+        QTest::qWait(300);  // the first paint
+        const WId window =
+            xdotool({"search", "--onlyvisible", "--pid", QString::number(program.processId())}).first().toULongLong();
+        for (const auto& [cell, colour] : c.cells) {
+            QVERIFY2(cell_colour(window, cell) == colour,
+                     qPrintable(c.arguments.join(' ') + QString(" cell %1").arg(cell)));
+        }
+        if (c.arguments.contains("2030")) QVERIFY(cell_colour(window, 2) != white);  // hidden: the window's own grey
+        program.terminate();
+        QVERIFY(program.waitForFinished(5000));
+    }
+}
+
+void ProgramX11Test::toggles_and_outlives_a_crash_and_garbage() {
     auto first = start_popup();
     QVERIFY(opens(*first));
     const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
@@ -98,7 +143,7 @@ void PopupX11Test::toggles_and_outlives_a_crash_and_garbage() {
     QVERIFY(toggle_closes(*next));
 }
 
-void PopupX11Test::closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes() {
+void ProgramX11Test::closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes() {
     xdotool({"mousemove", "50", "50"});
     auto popup = start_popup({"2026", "1"});
     QVERIFY(opens(*popup));
@@ -124,7 +169,7 @@ void PopupX11Test::closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes() 
     QVERIFY(ends_well(*popup));
 }
 
-void PopupX11Test::a_burst_of_starts_leaves_at_most_one_open() {
+void ProgramX11Test::a_burst_of_starts_leaves_at_most_one_open() {
     std::vector<std::unique_ptr<QProcess>> burst;
     for (int i = 0; i < 6; ++i) burst.push_back(start_popup());
     const auto settled = [&] {
@@ -156,8 +201,8 @@ int main(int argc, char* argv[]) {
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
-    PopupX11Test test;
+    ProgramX11Test test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "popup_x11_test.moc"
+#include "program_x11_test.moc"
