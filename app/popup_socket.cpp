@@ -69,12 +69,11 @@ void PopupServer::take_connection() {
         silence->start(silence_limit_ms);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             const QByteArray said = socket->peek(popup_close_request.size() + 1);
-            if (!popup_close_request.startsWith(said.left(popup_close_request.size())) ||
-                said.size() > popup_close_request.size()) {
+            if (said.size() > popup_close_request.size() || !popup_close_request.startsWith(said)) {
                 socket->abort();  // not the request: dropped, the popup goes on
                 return;
             }
-            if (said != popup_close_request) return;  // the rest is on its way
+            if (said.size() < popup_close_request.size()) return;  // the rest is on its way
             socket->write(popup_close_answer);
             socket->flush();
             server_.close();

@@ -23,14 +23,15 @@ QString runtime_path(const QString& name) {
     return QDir(folder).filePath(name);
 }
 
+// One popup's socket and lock file share this name.
+QString popup_path() { return runtime_path("korinde-popup-" + display_name()); }
+
 }  // namespace
 
-QString popup_socket_name() { return runtime_path("korinde-popup-" + display_name()); }
+QString popup_socket_name() { return popup_path(); }
 
 // A popup holds the lock for as long as its window module takes to load and
 // listen, a fraction of a second; a wait of ten seconds spans a slow machine.
-PopupStartLock::PopupStartLock() : file_(runtime_path("korinde-popup-" + display_name() + ".lock")) {
-    file_.tryLock(10000);
-}
+PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") { file_.tryLock(10000); }
 
 }  // namespace korinde
