@@ -2,22 +2,59 @@
 
 #include <algorithm>
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
 
 namespace korinde {
+namespace {
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
-    // Every step keeps what it replaced; past the limit the history starts
-    // anew, so repeated pastes cannot pile up copies of the text.
-    connect(document(), &QTextDocument::undoCommandAdded, this, [this] {
-        if (document()->availableUndoSteps() > max_undo_steps) document()->clearUndoRedoStacks();
-    });
+// The length of the longest start of `text` within `room` units that does
+// not split a surrogate pair.
+qsizetype fitting_length(const QString& text, int room) {
+    qsizetype length = std::clamp<qsizetype>(room, 0, text.size());
+    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate()) --length;
+    return length;
 }
 
+// Whether the key puts its text into the box, whatever kind of character it
+// is (a surrogate pair or a tab as much as a letter). Control characters
+// other than the tab and the line break are the editing keys (Backspace,
+// Delete, Esc) and insert nothing.
+bool inserts_text(const QKeyEvent& event) {
+    const QString typed = event.text();
+    if (typed.isEmpty()) return false;
+    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
+    const QChar first = typed.at(0);
+    const bool line_break = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return line_break || first == u'\t' || first.category() != QChar::Other_Control;
+}
+
+// Points one of the standard menu's actions (found by Qt's name for it) at
+// our own history.
+template <typename Step>
+void rewire(QMenu& menu, const char* name, bool enabled, Step step) {
+    auto* action = menu.findChild<QAction*>(name);
+    if (action == nullptr) return;
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(action, &QAction::triggered, &menu, step);
+    action->setEnabled(enabled);
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
 int TextBox::character_count() const { return document()->characterCount() - 1; }
+
+void TextBox::set_text(const QString& text) {
+    setPlainText(text);
+    history_.clear();
+}
 
 int TextBox::room() const {
     const QTextCursor cursor = textCursor();
@@ -25,10 +62,7 @@ int TextBox::room() const {
 }
 
 void TextBox::insert_within_limit(const QString& text) {
-    const int allowed = std::max(0, room());
-    // Never split a surrogate pair at the cut.
-    int length = std::min(static_cast<int>(text.size()), allowed);
-    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate()) --length;
+    const qsizetype length = fitting_length(text, room());
     if (length == 0 && !textCursor().hasSelection()) return;
     insertPlainText(text.left(length));
 }
@@ -42,29 +76,55 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
     insert_within_limit(source->text());
 }
 
+bool TextBox::undo_or_redo(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Undo)) {
+        history_.undo();
+    } else if (event.matches(QKeySequence::Redo)) {
+        history_.redo();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Typed text and line breaks pass through here; editing keys and shortcuts
 // pass on.
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    const bool line_break = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool shortcut = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    const bool inserts = !typed.isEmpty() && (typed.at(0).isPrint() || line_break) && !shortcut;
-    if (inserts && room() < typed.size()) {
+    if (undo_or_redo(*event)) {
         event->accept();
         return;
     }
+    const bool inserts = inserts_text(*event);
+    if (inserts && room() < event->text().size()) {
+        event->accept();
+        return;
+    }
+    history_.set_typing(inserts || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete);
     QPlainTextEdit::keyPressEvent(event);
+    history_.set_typing(false);
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event) {
-    if (room() < event->commitString().size()) {
+    const QString& commit = event->commitString();
+    const int free = room() + event->replacementLength();
+    history_.set_typing(true);
+    if (free < commit.size()) {
         QInputMethodEvent cut(event->preeditString(), event->attributes());
-        cut.setCommitString(event->commitString().left(std::max(0, room())), event->replacementStart(),
+        cut.setCommitString(commit.left(fitting_length(commit, free)), event->replacementStart(),
                             event->replacementLength());
         QPlainTextEdit::inputMethodEvent(&cut);
-        return;
+    } else {
+        QPlainTextEdit::inputMethodEvent(event);
     }
-    QPlainTextEdit::inputMethodEvent(event);
+    history_.set_typing(false);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    rewire(*menu, "edit-undo", history_.can_undo(), [this] { history_.undo(); });
+    rewire(*menu, "edit-redo", history_.can_redo(), [this] { history_.redo(); });
+    menu->popup(event->globalPos());
 }
 
 }  // namespace korinde

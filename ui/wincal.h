@@ -15,8 +15,10 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
+namespace korinde {
+class TextBox;
+}
 
 class wincal : public QWidget {
     Q_OBJECT
@@ -71,7 +73,7 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QFrame* Picture2 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
+    korinde::TextBox* Text1 = nullptr;
 
     kyotu1::GridModel grid_{};
     // A copy of what the labels show now, kept only so that a redraw touches

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "engine/kyotu1.h"
@@ -17,6 +16,7 @@
 #include "ui/input_codes.h"
 #include "ui/panel_texts.h"
 #include "ui/platform.h"
+#include "ui/text_box.h"
 #include "ui/wincal.h"
 #include "view/day_detail.h"
 #include "view/month_grid.h"
@@ -71,7 +71,7 @@ void wincal::Image2_MouseUp(std::int16_t button) {
 void wincal::Picture2_MouseUp(std::int16_t button) {
     if (button != kyotu1::button_left) return;
     // Written before the exchange, so the panel comes into view filled.
-    if (kyotu1::panel_swapped == 0) Text1->setPlainText(QString::fromStdString(korinde::about_text()));
+    if (kyotu1::panel_swapped == 0) Text1->set_text(QString::fromStdString(korinde::about_text()));
     exchange_panel_edges();
     kyotu1::panel_swapped = kyotu1::panel_swapped == 0 ? 1 : 0;
 }

@@ -1,12 +1,18 @@
 // The window on a real X server, in the program's own application object:
-// pastes and drops that bring no text, a text box that stops at its limit,
+// pastes and drops that bring no text, a text box that stops at its limit
+// and keeps a bounded undo history,
 // and handlers whose failures end in a warning instead of an abort.
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/application.h"
 #include "ui/text_box.h"
@@ -52,7 +58,9 @@ private slots:
 
     void pastes_and_drops_without_text_change_nothing_data();
     void pastes_and_drops_without_text_change_nothing();
+    void text_box_stops_at_its_limit_data();
     void text_box_stops_at_its_limit();
+    void text_box_keeps_the_newest_undo_steps();
     void a_failing_handler_ends_in_a_warning_and_the_window_goes_on();
 };
 
@@ -83,7 +91,33 @@ void WindowX11Test::pastes_and_drops_without_text_change_nothing() {
     QCOMPARE(text_box->toPlainText(), about);
 }
 
+// The box is one unit short of full; each way of adding text adds what fits,
+// and never half of a surrogate pair.
+void WindowX11Test::text_box_stops_at_its_limit_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("added");
+    const QString emoji = QString::fromUtf8("😀");
+    QTest::newRow("pasted letters") << "paste"
+                                    << "ab" << 1;
+    QTest::newRow("pasted emoji") << "paste" << emoji << 0;
+    QTest::newRow("dropped emoji") << "drop" << emoji + "x" << 0;
+    QTest::newRow("typed letter") << "type"
+                                  << "a" << 1;
+    QTest::newRow("typed emoji") << "type" << emoji << 0;
+    QTest::newRow("typed tab") << "type"
+                               << "\t" << 1;
+    QTest::newRow("Return") << "type"
+                            << "\r" << 1;
+    QTest::newRow("input method emoji") << "commit" << emoji << 0;
+    QTest::newRow("input method kanji") << "commit"
+                                        << "漢字" << 1;
+}
+
 void WindowX11Test::text_box_stops_at_its_limit() {
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(int, added);
     MessageRecorder recorder;
     wincal window;
     QVERIFY(show_and_activate(window));
@@ -91,27 +125,77 @@ void WindowX11Test::text_box_stops_at_its_limit() {
     const int limit = korinde::TextBox::max_characters;
     QGuiApplication::clipboard()->setText(QString(limit + 5000, u'あ'));
     QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(text_box->character_count(), limit);
-    QVERIFY(text_box->toPlainText().contains("Ver 2.02(2004/11/22)"));
-    QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClicks(text_box, "abc");
-    QTest::keyClick(text_box, Qt::Key_Return);
-    QMimeData more;
-    more.setText("more");
-    drop(text_box, &more);
-    QCOMPARE(text_box->character_count(), limit);
+    QCOMPARE(text_box->character_count(), limit);  // the about text and what fitted
+    QTest::keyClick(text_box, Qt::Key_Backspace);
+
+    for (int i = 0; i < 2; ++i) {  // the second time the box is full
+        if (how == "paste") QGuiApplication::clipboard()->setText(text);
+        if (how == "paste") QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
+        const Qt::Key key = text == "\r" ? Qt::Key_Return : Qt::Key_unknown;
+        if (how == "type") QTest::sendKeyEvent(QTest::Click, text_box, key, text, {});
+        if (how == "drop") {
+            QMimeData dropped;
+            dropped.setText(text);
+            drop(text_box, &dropped);
+        }
+        if (how == "commit") {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QCoreApplication::sendEvent(text_box, &commit);
+        }
+    }
+    QCOMPARE(text_box->character_count(), limit - 1 + added);
     // Replacing a selection makes room again.
     text_box->selectAll();
+    QGuiApplication::clipboard()->setText(QString(limit + 1, u'い'));
     QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(text_box->character_count(), limit);
-    QCOMPARE(text_box->toPlainText(), QString(limit, u'あ'));
-    // Replacing the whole text again and again keeps a bounded history.
-    for (int i = 0; i < 3 * korinde::TextBox::max_undo_steps; ++i) {
+    QCOMPARE(text_box->toPlainText(), QString(limit, u'い'));
+}
+
+// The newest steps are kept and the oldest dropped; a run of typing or of
+// erasing is one step, through the keys and the menu alike.
+void WindowX11Test::text_box_keeps_the_newest_undo_steps() {
+    MessageRecorder recorder;
+    wincal window;
+    QVERIFY(show_and_activate(window));
+    QPlainTextEdit* text_box = shown_text_panel(window);
+    const QString about = text_box->toPlainText();
+    QTest::keyClick(text_box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(text_box->toPlainText(), about);  // the program's own writing is no step
+
+    const int steps = korinde::TextBox::max_undo_steps;
+    for (int i = 0; i < steps + 5; ++i) {
         text_box->selectAll();
+        QGuiApplication::clipboard()->setText(QString("step %1").arg(i));
         QTest::keyClick(text_box, Qt::Key_V, Qt::ControlModifier);
     }
-    QVERIFY(text_box->document()->availableUndoSteps() <= korinde::TextBox::max_undo_steps);
-    QVERIFY(text_box->document()->isUndoAvailable());
+    for (int i = 0; i < steps + 3; ++i) QTest::keyClick(text_box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(text_box->toPlainText(), QString("step 4"));
+    QTest::keyClick(text_box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(text_box->toPlainText(), QString("step 5"));
+
+    text_box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text_box, " aa");
+    QTest::sendKeyEvent(QTest::Click, text_box, Qt::Key_unknown, QString::fromUtf8("😀"), {});
+    QTest::keyClick(text_box, Qt::Key_Backspace);
+    QTest::keyClick(text_box, Qt::Key_Backspace);
+    QCOMPARE(text_box->toPlainText(), QString("step 5 a"));
+    QTest::keyClick(text_box, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(text_box->toPlainText(), QString::fromUtf8("step 5 aa😀"));
+
+    QString undone;
+    QTimer menu_answer;
+    QObject::connect(&menu_answer, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        menu->findChild<QAction*>("edit-undo")->trigger();
+        menu->close();
+        undone = text_box->toPlainText();
+    });
+    menu_answer.start(5);
+    QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), text_box->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(text_box->viewport(), &right_click);
+    QTRY_COMPARE(undone, QString("step 5"));
 }
 
 void WindowX11Test::a_failing_handler_ends_in_a_warning_and_the_window_goes_on() {
