@@ -235,11 +235,4 @@ TEST(DayTables, IndicesOutsideTheTablesThrow) {
     EXPECT_NO_THROW(kyotu1::holiday_name(0, 0));
 }
 
-TEST(ModuleState, TitleAndStartValues) {
-    EXPECT_EQ(kyotu1::key_mode, 0);
-    EXPECT_EQ(kyotu1::panel_swapped, 0);
-    kyotu1::title_set();
-    EXPECT_EQ(kyotu1::app_title, "Korinde");
-}
-
 }  // namespace

@@ -2,15 +2,16 @@
 // key masks, mouse buttons, the browser, the end of the program.
 #include <functional>
 
+#include <QDesktopServices>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
-#include <QMenu>
-#include <QPlainTextEdit>
-
-#include <QScrollBar>
+#include "ui/browser.h"
 #include "ui/input_codes.h"
 #include "window_fixture.h"
 
@@ -61,6 +62,17 @@ private:
     }
     QMessageBox::StandardButton press_;
     QTimer timer_;
+};
+
+// Stands in for the desktop's web browser: records what it is asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
 };
 
 }  // namespace
@@ -172,7 +184,16 @@ void PlatformTest::desktop_browser_refuses_what_it_cannot_serve() {
     const auto browser = korinde::create_desktop_browser("internetexplorer.Application");
     QVERIFY(browser != nullptr);
     QVERIFY_THROWS_EXCEPTION(korinde::AutomationError, browser->navigate("not an address"));
-    browser->set_visible(false);  // nothing to open yet, and hiding opens nothing
+
+    UrlRecorder desktop;
+    QDesktopServices::setUrlHandler("https", &desktop, "open");
+    browser->set_visible(true);  // sent nowhere yet: nothing to open
+    browser->navigate("https://example.org/calendar");
+    browser->set_visible(false);
+    QVERIFY(desktop.opened.isEmpty());
+    browser->set_visible(true);
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(desktop.opened, QList<QUrl>{QUrl("https://example.org/calendar")});
 }
 
 void PlatformTest::closing_the_window_ends_the_program() {

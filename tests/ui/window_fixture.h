@@ -89,8 +89,11 @@ inline bool show_and_activate(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-// True when the labels and the frame caption show exactly a fresh drawing of
-// the displayed month.
+// Nothing when the labels and the frame caption show exactly a fresh drawing
+// of the displayed month, else what differs. The drawing comes from the same
+// engine, so this proves only that the window copies the model faithfully
+// (after steps, clicks and redraws); whether the model is right is for the
+// engine's and the month grid's own tests, and for the checks of pixels.
 inline std::optional<std::string> differs_from_fresh_drawing(QWidget& window) {
     kyotu1::GridModel fresh{};
     kyotu1::hyoji_cal(fresh, kyotu1::disp_year, kyotu1::disp_month);

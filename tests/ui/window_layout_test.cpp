@@ -12,6 +12,18 @@
 
 using namespace korinde_test;
 
+namespace {
+
+QRect geometry_of(wincal& window, const QString& name) {
+    return control(window, name.toLatin1().constData())->geometry();
+}
+
+bool is_cell(const QWidget* w) {
+    return w->objectName().startsWith("Label1_") || w->objectName().startsWith("Label2_");
+}
+
+}  // namespace
+
 Q_DECLARE_METATYPE(kyotu1::ClockDate)
 Q_DECLARE_METATYPE(std::optional<kyotu1::ClockDate>)
 
@@ -23,8 +35,7 @@ private slots:
     void init() { reset_program_state(); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void controls_stand_where_the_layout_puts_them_data();
-    void controls_stand_where_the_layout_puts_them();
+    void controls_stand_in_view_as_laid_out();
     void window_is_fixed_and_titled();
     void start_up_centres_the_window();
     void header_and_first_month();
@@ -37,32 +48,49 @@ private slots:
     void popup_opens_at_the_pointer_inside_the_area();
 };
 
-void WindowLayoutTest::controls_stand_where_the_layout_puts_them_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    // Twips from the layout table divided by 15.
-    QTest::newRow("Frame1") << "Frame1" << QRect(0, 0, 129, 145);
-    QTest::newRow("Text1") << "Text1" << QRect(152, 0, 129, 140);
-    QTest::newRow("Command1") << "Command1" << QRect(8, 152, 41, 25);
-    QTest::newRow("Command3") << "Command3" << QRect(56, 152, 17, 12);
-    QTest::newRow("Picture2") << "Picture2" << QRect(56, 168, 17, 9);
-    QTest::newRow("Command2") << "Command2" << QRect(80, 152, 41, 25);
-    QTest::newRow("Image2") << "Image2" << QRect(88, 128, 32, 12);
-    QTest::newRow("Label1_0") << "Label1_0" << QRect(8, 16, 17, 17);
-    QTest::newRow("Label1_6") << "Label1_6" << QRect(104, 16, 17, 17);
-    QTest::newRow("Label2_0") << "Label2_0" << QRect(8, 40, 17, 17);
-    QTest::newRow("Label2_6") << "Label2_6" << QRect(104, 40, 17, 17);
-    QTest::newRow("Label2_7") << "Label2_7" << QRect(8, 56, 17, 17);
-    QTest::newRow("Label2_35") << "Label2_35" << QRect(8, 120, 17, 17);
-    QTest::newRow("Label2_36") << "Label2_36" << QRect(24, 120, 17, 17);
-}
-
-void WindowLayoutTest::controls_stand_where_the_layout_puts_them() {
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
+// The rules of the layout a user sees, not its numbers again: the frame across
+// the top, the buttons in a row beneath it ending 3 pixels above the bottom,
+// the text panel out of sight to the right, neighbouring cells sharing one
+// border line, and nothing else overlapping.
+void WindowLayoutTest::controls_stand_in_view_as_laid_out() {
     MessageRecorder recorder;
     wincal window;
-    QCOMPARE(control(window, name.toLatin1().constData())->geometry(), pixels);
+    const QRect client = window.rect();
+    const QRect frame = control(window, "Frame1")->geometry();
+    QCOMPARE(frame.topLeft(), QPoint(0, 0));
+    QCOMPARE(frame.width(), client.width());
+    QVERIFY(control(window, "Text1")->x() >= client.width());
+    int free_from = 0;
+    for (const char* name : {"Command1", "Command3", "Command2"}) {
+        const QRect button = control(window, name)->geometry();
+        QVERIFY2(button.top() > frame.bottom() && button.left() >= free_from, name);
+        free_from = button.right() + 1;
+    }
+    for (const char* name : {"Command1", "Command2"}) QCOMPARE(client.bottom() - geometry_of(window, name).bottom(), 3);
+    const QRect hp = geometry_of(window, "Command3");
+    const QRect picture = geometry_of(window, "Picture2");
+    QVERIFY(picture.left() == hp.left() && picture.top() > hp.bottom() && picture.bottom() <= client.bottom());
+
+    for (QWidget* container : {static_cast<QWidget*>(&window), control(window, "Frame1")}) {
+        const QList<QWidget*> children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype a = 0; a < children.size(); ++a) {
+            for (qsizetype b = a + 1; b < children.size(); ++b) {
+                const QRect overlap = children[a]->geometry() & children[b]->geometry();
+                const QString pair = children[a]->objectName() + " and " + children[b]->objectName();
+                const bool cells = is_cell(children[a]) && is_cell(children[b]);
+                QVERIFY2(overlap.isEmpty() || (cells && std::min(overlap.width(), overlap.height()) == 1),
+                         qPrintable(pair));
+            }
+        }
+    }
+    const auto cell = [&window](int k) { return geometry_of(window, QString("Label2_%1").arg(k)); };
+    const auto header = [&window](int c) { return geometry_of(window, QString("Label1_%1").arg(c)); };
+    const int cells = static_cast<int>(kyotu1::grid_cells);
+    for (int k = 0; k < cells; ++k) {
+        QCOMPARE(cell(k).left(), header(k % 7).left());
+        if (k % 7 != 6 && k + 1 < cells) QCOMPARE((cell(k) & cell(k + 1)).width(), 1);
+        if (k + 7 < cells) QCOMPARE((cell(k) & cell(k + 7)).height(), 1);
+    }
 }
 
 void WindowLayoutTest::window_is_fixed_and_titled() {
