@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/kyotu1.h"
+#include "view/number_text.h"
 
 namespace kyotu1 {
 namespace {
@@ -20,8 +21,7 @@ std::string weekday_letter(std::int16_t weekday) {
 std::string weekday_name(std::int16_t weekday) { return weekday_letter(weekday) + "曜日"; }
 
 std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day) {
-    std::string name = std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日 " +
-                       weekday_name(yobi_keisan(year, month, day));
+    std::string name = japanese_date(year, month, day) + " " + weekday_name(yobi_keisan(year, month, day));
     const std::string& holiday = holiday_name(month, day);
     if (!holiday.empty()) name += " " + holiday;
     return name;

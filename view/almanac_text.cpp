@@ -28,8 +28,7 @@ std::string lunar_date_text(const AlmanacDay& almanac) {
 }  // namespace
 
 std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
-    std::string text = std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日（" +
-                       weekday_letter(yobi_keisan(year, month, day)) + "）";
+    std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";
     if (const auto almanac = almanac_day(year, month, day)) {
         text += "\n" + era_year_text(*almanac) + full_width_space + "旧暦" + lunar_date_text(*almanac) +
                 full_width_space + std::string(almanac->rokuyo);

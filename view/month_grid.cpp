@@ -23,7 +23,7 @@ std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day
 
 }  // namespace
 
-std::string day_caption(int day) { return day < 10 ? " " + std::to_string(day) : std::to_string(day); }
+std::string day_caption(int day) { return right_aligned(day, 2); }
 
 std::string month_title(std::int16_t year, std::int16_t month) {
     return std::to_string(year) + "年" + signed_text(month) + "月";

@@ -9,16 +9,21 @@ namespace kyotu1 {
 // A space in the place of the sign when the number is not negative (" 11", "-3").
 inline std::string signed_text(int number) { return (number < 0 ? "" : " ") + std::to_string(number); }
 
-// At least `width` digits, zeros in front: "0005", "12".
-inline std::string zero_padded(int number, std::size_t width) {
+// At least `width` characters, `fill` in front: " 5", "12", "0005".
+inline std::string right_aligned(int number, std::size_t width, char fill = ' ') {
     std::string digits = std::to_string(number);
-    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    if (digits.size() < width) digits.insert(0, width - digits.size(), fill);
     return digits;
 }
 
 // "2026-01-05", as the command line's lists write a date.
 inline std::string iso_date(std::int16_t year, std::int16_t month, std::int16_t day) {
-    return zero_padded(year, 4) + "-" + zero_padded(month, 2) + "-" + zero_padded(day, 2);
+    return right_aligned(year, 4, '0') + "-" + right_aligned(month, 2, '0') + "-" + right_aligned(day, 2, '0');
+}
+
+// "2026年12月9日", as the window's texts write a date.
+inline std::string japanese_date(std::int16_t year, std::int16_t month, std::int16_t day) {
+    return std::to_string(year) + "年" + std::to_string(month) + "月" + std::to_string(day) + "日";
 }
 
 }  // namespace kyotu1
