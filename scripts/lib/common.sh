@@ -9,9 +9,11 @@ build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtes
     fonts-dejavu-core)
 # The tools that read the code, the desktop entry, the metadata and the Windows
 # resources, the private X server with its input driver for the tests that
-# need a real display, and the independent ephemeris the almanac is checked against.
+# need a real display, the independent ephemeris the almanac is checked
+# against, and Debian's package checker with the tools that read the manual
+# page and the change log.
 check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
-    xvfb xdotool python3 python3-ephem)
+    xvfb xdotool python3 python3-ephem lintian dpkg-dev man-db)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {
