@@ -21,17 +21,20 @@ qsizetype fitting_length(const QString& text, int room) {
     return length;
 }
 
-// Whether the key puts its text into the box, whatever kind of character it
-// is (a surrogate pair or a tab as much as a letter). Control characters
-// other than the tab and the line break are the editing keys (Backspace,
-// Delete, Esc) and insert nothing.
+// Whether the key puts text into the box, whatever kind of character it is
+// (a surrogate pair or a tab as much as a letter): Qt's own rule for typed
+// text, so that nothing inserted escapes the count. Control characters other
+// than the tab are the editing keys (Backspace, Delete, Esc) and insert
+// nothing; Ctrl and Ctrl+Shift make a shortcut of a letter.
 bool inserts_text(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return true;
     const QString typed = event.text();
     if (typed.isEmpty()) return false;
-    if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
     const QChar first = typed.at(0);
-    const bool line_break = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    return line_break || first == u'\t' || first.category() != QChar::Other_Control;
+    if (first.category() == QChar::Other_Format) return true;  // joiners, typed with Ctrl+Shift on Windows
+    const auto modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+    return first == u'\t' || first.category() != QChar::Other_Control;
 }
 
 // Points one of the standard menu's actions (found by Qt's name for it) at
@@ -95,7 +98,8 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const bool inserts = inserts_text(*event);
-    if (inserts && room() < event->text().size()) {
+    // A line break may come with no text, and still takes one place.
+    if (inserts && room() < std::max<qsizetype>(1, event->text().size())) {
         event->accept();
         return;
     }
