@@ -8,6 +8,13 @@
 #include <QUndoCommand>
 
 namespace korinde {
+namespace {
+
+bool starts_line(const QString& text) {
+    return text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator);
+}
+
+}  // namespace
 
 // One change: the text at `position` was `before` and became `after`.
 class TextEdit final : public QUndoCommand {
@@ -27,7 +34,9 @@ public:
         const auto& next = static_cast<const TextEdit&>(*other);
         const bool next_inserts = next.before_.isEmpty();
         const bool next_erases = next.after_.isEmpty();
-        if (next_inserts && !after_.isEmpty() && next.position_ == position_ + after_.size()) {
+        // A line break is a step of its own, as in Qt's own history.
+        const bool breaks_line = starts_line(after_) || starts_line(next.after_);
+        if (next_inserts && !after_.isEmpty() && !breaks_line && next.position_ == position_ + after_.size()) {
             after_ += next.after_;  // typing on
         } else if (next_erases && after_.isEmpty() && next.position_ + next.before_.size() == position_) {
             position_ = next.position_;  // Backspace again
