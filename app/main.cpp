@@ -23,8 +23,8 @@ template <typename Function>
 Function load(const char* module_name, const char* symbol) {
     const QString program_folder = QFileInfo(QFileInfo("/proc/self/exe").canonicalFilePath()).path();
     const QString name = QString::fromLatin1(module_name);
-    const std::array<QString, 3> places = {program_folder + "/" + name, program_folder + "/../" KORINDE_MODULE_DIR "/" + name,
-                                           name};
+    const std::array<QString, 3> places = {program_folder + "/" + name,
+                                           program_folder + "/../" KORINDE_MODULE_DIR "/" + name, name};
     QString error;
     for (const QString& place : places) {
         QLibrary module(place);
