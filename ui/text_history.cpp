@@ -1,6 +1,7 @@
 #include "ui/text_history.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -10,7 +11,7 @@
 namespace korinde {
 namespace {
 
-bool starts_line(const QString& text) {
+bool has_line_break(const QString& text) {
     return text.contains(QChar::ParagraphSeparator) || text.contains(QChar::LineSeparator);
 }
 
@@ -35,7 +36,7 @@ public:
         const bool next_inserts = next.before_.isEmpty();
         const bool next_erases = next.after_.isEmpty();
         // A line break is a step of its own, as in Qt's own history.
-        const bool breaks_line = starts_line(after_) || starts_line(next.after_);
+        const bool breaks_line = has_line_break(after_) || has_line_break(next.after_);
         if (next_inserts && !after_.isEmpty() && !breaks_line && next.position_ == position_ + after_.size()) {
             after_ += next.after_;  // typing on
         } else if (next_erases && after_.isEmpty() && next.position_ + next.before_.size() == position_) {
