@@ -55,10 +55,11 @@ for option in $options; do
     grep -qF -- "$name" "$work/manual.txt" || fail "the manual page lacks $name"
     grep -qxF -- "$name${option:${#name}:1}" <<<"$offered" || fail "the completion lacks $name"
 done
+rules=$(bash -c 'source "$1"; COMP_WORDS=(korinde --holidays = ""); COMP_CWORD=3; _korinde; printf "%s\n" "${COMPREPLY[@]}"' \
+    _ "$completion")
 for rule in builtin current; do
     grep -qF -- "--holidays=$rule" "$work/manual.txt" || fail "the manual page lacks --holidays=$rule"
-    bash -c 'source "$1"; COMP_WORDS=(korinde --holidays = ""); COMP_CWORD=3; _korinde; printf "%s\n" "${COMPREPLY[@]}"' \
-        _ "$completion" | grep -qx "$rule" || fail "the completion lacks the value $rule"
+    grep -qx "$rule" <<<"$rules" || fail "the completion lacks the value $rule"
 done
 
 gzip -dc "$root/usr/share/doc/korinde/changelog.gz" >"$work/changelog"
