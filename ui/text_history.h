@@ -21,7 +21,6 @@ public:
     void redo();
     [[nodiscard]] bool can_undo() const { return stack_.canUndo(); }
     [[nodiscard]] bool can_redo() const { return stack_.canRedo(); }
-    [[nodiscard]] int steps() const { return stack_.count(); }
     // Forgets every step, as when the program writes the whole text.
     void clear();
 

@@ -38,10 +38,11 @@ warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$manual" 2>&1 
 [ -z "$warnings" ] || fail "the manual page renders with warnings: $warnings"
 
 bash -n "$completion" || fail "bash cannot read the completion"
-# What the completion offers for a word, one candidate a line.
+# What the completion offers for the last of the words after "korinde", one
+# candidate a line.
 complete_word() {
-    bash -c 'source "$1"; COMP_WORDS=(korinde "$2"); COMP_CWORD=1; _korinde; printf "%s\n" "${COMPREPLY[@]}"' \
-        _ "$completion" "$1"
+    bash -c 'source "$1"; shift; COMP_WORDS=(korinde "$@"); COMP_CWORD=$#; _korinde; printf "%s\n" "${COMPREPLY[@]}"' \
+        _ "$completion" "$@"
 }
 [ "$(complete_word --holi)" = "--holidays=" ] || fail "--holi completes to '$(complete_word --holi)'"
 [ -z "$(complete_word 2026)" ] || fail "the completion offers something for a year"
@@ -55,8 +56,7 @@ for option in $options; do
     grep -qF -- "$name" "$work/manual.txt" || fail "the manual page lacks $name"
     grep -qxF -- "$name${option:${#name}:1}" <<<"$offered" || fail "the completion lacks $name"
 done
-rules=$(bash -c 'source "$1"; COMP_WORDS=(korinde --holidays = ""); COMP_CWORD=3; _korinde; printf "%s\n" "${COMPREPLY[@]}"' \
-    _ "$completion")
+rules=$(complete_word --holidays = "")
 for rule in builtin current; do
     grep -qF -- "--holidays=$rule" "$work/manual.txt" || fail "the manual page lacks --holidays=$rule"
     grep -qx "$rule" <<<"$rules" || fail "the completion lacks the value $rule"
