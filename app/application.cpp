@@ -9,6 +9,7 @@
 
 #include <QFontDatabase>
 
+#include "app/windows_console.h"
 #include "engine/kyotu1.h"
 
 namespace korinde {
@@ -36,7 +37,7 @@ QString reason_for(const QString& fatal) {
 
 void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::cerr << no_display_message << '\n' << "(Qt: " << reason_for(text).toStdString() << ")" << std::endl;
+        report_failure(std::string(no_display_message) + "\n(Qt: " + reason_for(text).toStdString() + ")");
         std::_Exit(1);
     }
     const bool from_platform = context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa");

@@ -2,42 +2,50 @@
 // second --popup that closes the first, and the window module for the rest.
 #include <array>
 #include <exception>
-#include <iostream>
 #include <optional>
 #include <stdexcept>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
 #include "app/command_line.h"
 #include "app/display.h"
 #include "app/popup_entry.h"
+#include "app/process.h"
 #include "app/single_instance.h"
 #include "app/window_entry.h"
 #include "app/windows_console.h"
 
 namespace {
 
-// Next to the program in a build, in the module folder beside bin when installed.
+#ifdef _WIN32
+constexpr const char* module_suffix = ".dll";
+#else
+constexpr const char* module_suffix = ".so";
+#endif
+
+// Next to the program in a build and on Windows, in the module folder beside
+// bin when installed. The error told is the one that explains: of the first
+// place where the module exists but does not load, else that it is nowhere.
 template <typename Function>
 Function load(const char* module_name, const char* symbol) {
-    const QString program_folder = QFileInfo(QFileInfo("/proc/self/exe").canonicalFilePath()).path();
+    const QString folder = korinde::program_folder();
     const QString name = QString::fromLatin1(module_name);
-    const std::array<QString, 3> places = {program_folder + "/" + name,
-                                           program_folder + "/../" KORINDE_MODULE_DIR "/" + name, name};
-    QString error;
+    const std::array<QString, 2> places = {folder + "/" + name, folder + "/../" KORINDE_MODULE_DIR "/" + name};
     for (const QString& place : places) {
+        if (!QFileInfo::exists(place + module_suffix)) continue;
         QLibrary module(place);
         if (auto function = reinterpret_cast<Function>(module.resolve(symbol))) return function;
-        error = module.errorString();
+        throw std::runtime_error("ウィンドウの部品を読み込めません: " + module.errorString().toStdString());
     }
-    throw std::runtime_error("ウィンドウの部品を読み込めません: " + error.toStdString());
+    QStringList tried;
+    for (const QString& place : places) tried << QDir::toNativeSeparators(QDir::cleanPath(place + module_suffix));
+    throw std::runtime_error("ウィンドウの部品が見つかりません: " + tried.join("、").toStdString());
 }
 
 int run(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const auto parsed = korinde::parse_command_line(arguments);
+    const auto parsed = korinde::parse_command_line(korinde::program_arguments(argc, argv));
     if (const auto* complaint = std::get_if<std::string>(&parsed)) return korinde::refuse(*complaint);
     const auto& command = std::get<korinde::CommandLine>(parsed);
     if (command.action != korinde::CommandLine::Action::open_window) return korinde::run_without_window(command);
@@ -72,7 +80,7 @@ int main(int argc, char** argv) {
     try {
         return run(argc, argv);
     } catch (const std::exception& error) {
-        std::cerr << "korinde: 予期しない問題のため終了します (" << error.what() << ")" << std::endl;
+        korinde::report_failure(std::string("korinde: 予期しない問題のため終了します (") + error.what() + ")");
         return 1;
     }
 }

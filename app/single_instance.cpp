@@ -1,7 +1,15 @@
 #include "app/single_instance.h"
 
+#include <array>
+#include <iostream>
+
 #include <QDir>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <lmcons.h>
+#include <windows.h>
+#endif
 
 namespace korinde {
 namespace {
@@ -28,10 +36,31 @@ QString popup_path() { return runtime_path("korinde-popup-" + display_name()); }
 
 }  // namespace
 
+#ifdef Q_OS_WIN
+// A named pipe: one name space for the whole machine, so the name carries the
+// user and the logon session; the pipe's access list admits that user alone.
+QString popup_socket_name() {
+    wchar_t user[UNLEN + 1];
+    DWORD length = UNLEN + 1;
+    const QString name = GetUserNameW(user, &length) != 0 ? QString::fromWCharArray(user) : QString("user");
+    DWORD session = 0;
+    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    return QString("korinde-popup-%1-%2").arg(QString::fromLatin1(name.toUtf8().toHex())).arg(session);
+}
+#else
 QString popup_socket_name() { return popup_path(); }
+#endif
 
 // A popup holds the lock for as long as its window module takes to load and
 // listen, a fraction of a second; a wait of ten seconds spans a slow machine.
-PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") { file_.tryLock(10000); }
+PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") {
+    if (file_.tryLock(10000)) return;
+    // Opened anyway: at worst two popups start at once and both stay open.
+    static const std::array<const char*, 4> reasons = {"", "ほかのプロセスが持ったままです", "ファイルを作れません",
+                                                       "原因は不明です"};
+    std::cerr << "korinde: ポップアップの起動の順番を守るためのロックを取れません ("
+              << reasons.at(static_cast<std::size_t>(file_.error())) << ": "
+              << QDir::toNativeSeparators(file_.fileName()).toStdString() << ")。そのまま開きます。" << std::endl;
+}
 
 }  // namespace korinde

@@ -5,7 +5,7 @@ project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir=$project_root/build
 cd "$project_root"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgtest-dev liberfa-dev fonts-ipafont-gothic
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev liberfa-dev fonts-ipafont-gothic
     fonts-dejavu-core)
 # The tools that read the code, the desktop entry, the metadata and the Windows
 # resources, the private X server with its input driver for the tests that

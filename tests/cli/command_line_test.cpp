@@ -2,6 +2,8 @@
 // surroundings (no display, no Japanese fonts). Each case runs the program.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,8 +26,9 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
     process.start(KORINDE_EXECUTABLE, arguments);
     const bool finished = process.waitForFinished(10000);
     EXPECT_TRUE(finished) << arguments.join(' ').toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    // Windows ends lines with CR LF; the text is the same byte for byte.
+    const auto text = [](const QByteArray& bytes) { return QString::fromUtf8(bytes).replace("\r\n", "\n"); };
+    return {process.exitCode(), text(process.readAllStandardOutput()), text(process.readAllStandardError())};
 }
 
 const QString usage =
@@ -98,9 +101,11 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
 // reason on a second.
 TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
     const QString needed = "korinde: 画面に表示できません。グラフィカルなデスクトップの中で起動してください。\n";
-    const std::pair<QStringList, QString> cases[] = {
+    const std::vector<std::pair<QStringList, QString>> cases = {
+#ifndef Q_OS_WIN  // where a desktop always has a display
         {{}, ""},
         {{"DISPLAY=:32000"}, "(Qt: could not connect to display :32000)\n"},
+#endif
         {{"QT_QPA_PLATFORM=bogus"}, "(Qt: Could not find the Qt platform plugin \"bogus\" in \"\")\n"},
     };
     for (const auto& [environment, reason] : cases) {
@@ -113,6 +118,9 @@ TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
 // Without a face that writes Japanese the window still opens, and stderr
 // names the package to install.
 TEST(CommandLine, NamesTheFontPackageWhenJapaneseFacesAreMissing) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "the fonts are hidden through fontconfig, which Windows does not use";
+#endif
     QTemporaryDir dir;
     const QString config = dir.filePath("fonts.conf");
     QFile file(config);

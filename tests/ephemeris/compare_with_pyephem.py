@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Compares the almanac's instants with PyEphem, an independent ephemeris.
 
-Runs the instants program given as the argument, finds each solar term and new
+Runs the instants program given as the arguments (a command, which may start
+with an emulator such as Wine), finds each solar term and new
 moon again with PyEphem (apparent geocentric longitudes of date, as the
 almanac defines them) and prints the largest difference in seconds, both in
 TT. Fails when a difference exceeds the limit."""
@@ -35,7 +36,7 @@ def main():
     sun, moon = ephem.Sun(), ephem.Moon()
     sun_longitude = lambda d: longitude_of_date(sun, d)
     elongation = lambda d: longitude_of_date(moon, d) - longitude_of_date(sun, d)
-    output = subprocess.run([sys.argv[1]], check=True, capture_output=True, text=True).stdout
+    output = subprocess.run(sys.argv[1:], check=True, capture_output=True, text=True).stdout
     worst = {"term": (0.0, ""), "moon": (0.0, "")}
     for line in output.splitlines():
         kind, a, *rest = line.split()
