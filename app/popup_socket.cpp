@@ -2,6 +2,7 @@
 
 #include <QLocalSocket>
 #include <QTimer>
+#include <iostream>
 #include <utility>
 
 #include "app/single_instance.h"
@@ -38,7 +39,11 @@ PopupServer::PopupServer(std::function<void()> close) : close_(std::move(close))
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     // Only reached when no popup answered, so a socket there is a dead one's.
     QLocalServer::removeServer(popup_socket_name());
-    server_.listen(popup_socket_name());
+    if (!server_.listen(popup_socket_name())) {
+        // The popup still opens; only the toggle through a second --popup is lost.
+        std::cerr << "korinde: ポップアップの待ち受けを始められません (" << server_.errorString().toStdString()
+                  << ")。もう一度 --popup としても閉じません。Esc で閉じてください。" << std::endl;
+    }
     connect(&server_, &QLocalServer::newConnection, this, &PopupServer::take_connection);
 }
 

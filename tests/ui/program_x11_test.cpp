@@ -69,6 +69,7 @@ private slots:
     void toggles_and_outlives_a_crash_and_garbage();
     void closes_on_esc_and_on_focus_elsewhere_but_not_for_its_boxes();
     void a_burst_of_starts_leaves_at_most_one_open();
+    void opens_and_says_so_when_it_cannot_lock_or_listen();
 };
 
 // The colour of a day cell as the screen shows it, away from its number:
@@ -186,6 +187,28 @@ void ProgramX11Test::a_burst_of_starts_leaves_at_most_one_open() {
     for (const auto& p : burst) QVERIFY(p->state() == QProcess::Running || p->exitCode() == 0);
     for (const auto& p : burst) {
         if (p->state() == QProcess::Running) QVERIFY(toggle_closes(*p));
+    }
+}
+
+// A folder where the socket or the lock file belongs: the popup opens all the
+// same, says what it cannot do, and Esc still closes it.
+void ProgramX11Test::opens_and_says_so_when_it_cannot_lock_or_listen() {
+    const QString socket = korinde::popup_socket_name();
+    const std::pair<QString, QString> cases[] = {
+        {socket, "ポップアップの待ち受けを始められません"},
+        {socket + ".lock", "ロックを取れません"},
+    };
+    for (const auto& [taken, said] : cases) {
+        QVERIFY(QDir().mkpath(taken));
+        QProcess popup;
+        popup.start(KORINDE_EXECUTABLE, {"--popup"});
+        QVERIFY2(opens(popup), qPrintable(taken));
+        QString err;
+        QVERIFY2(wait_until([&] { return (err += QString::fromUtf8(popup.readAllStandardError())).contains(said); }),
+                 qPrintable(err));
+        xdotool({"key", "Escape"});
+        QVERIFY(ends_well(popup));
+        QVERIFY(QDir(taken).removeRecursively());
     }
 }
 
