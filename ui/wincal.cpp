@@ -51,9 +51,12 @@ void give_flat_border(QFrame* frame) {
     frame->setLineWidth(1);
 }
 
+// A fixed back colour fixes the text colour with it: the palette's own text
+// colour is light under a dark scheme and would vanish on white or light red.
 void set_back_colour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
 }
 

@@ -1,5 +1,9 @@
 // What a screen reader hears: every control named, each shown day by its
 // full date, weekday and holiday, following every redraw.
+#include <algorithm>
+#include <cmath>
+#include <map>
+
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QTest>
@@ -31,6 +35,33 @@ QString tooltip_of(QWidget* cell) {
     return hover.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
+// WCAG's contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The contrast of a cell's text as drawn: its commonest inner pixel is the
+// back, and the pixel that differs most from it is the core of a stroke.
+double drawn_text_contrast(QWidget* cell) {
+    const QImage image = cell->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 1; y < image.height() - 1; ++y) {
+        for (int x = 1; x < image.width() - 1; ++x) ++counts[image.pixel(x, y)];
+    }
+    const QColor back = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                            return a.second < b.second;
+                        })->first;
+    double best = 1;
+    for (const auto& [pixel, count] : counts) best = std::max(best, contrast(back, QColor(pixel)));
+    return best;
+}
+
 QString description_of(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
 }
@@ -48,6 +79,33 @@ private slots:
         QToolTip::hideText();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // Under a dark scheme every cell with text still reads at 4.5:1 or better:
+    // the weekday header, white days, light red Sundays and holidays, cyan today.
+    void every_cell_reads_under_a_dark_palette() {
+        const QPalette before = QApplication::palette();
+        QPalette dark(QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+        {
+            MessageRecorder recorder({2026, 12, 9});
+            wincal window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (int i = 0; i < 7; ++i) {
+                auto* header = control<QLabel>(window, QString("Label1_%1").arg(i).toLatin1().constData());
+                QVERIFY2(drawn_text_contrast(header) >= 4.5, qPrintable(header->text()));
+            }
+            for (int k = 0; k < 37; ++k) {
+                QLabel* cell = day_cell(window, k);
+                if (cell->isVisible()) QVERIFY2(drawn_text_contrast(cell) >= 4.5, qPrintable(cell->text()));
+            }
+        }
+        QApplication::setPalette(before);
     }
 
     void every_control_has_a_name() {
