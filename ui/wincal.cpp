@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "engine/kyotu1.h"
+#include "ui/accessible.h"
 #include "ui/browser.h"
 #include "ui/day_cell.h"
 #include "ui/fonts.h"
@@ -93,6 +94,7 @@ wincal::wincal(std::optional<kyotu1::ClockDate> first_month, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("wincal");
+    korinde::install_accessible_interfaces();
     // A desk calendar is hovered while another window has the focus.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowIcon(korinde::window_icon());
@@ -207,6 +209,8 @@ void wincal::Form_Load(std::optional<kyotu1::ClockDate> first_month) {
         Label1[i]->setText(QString::fromStdString(kyotu1::weekday_letter(static_cast<std::int16_t>(i))));
     kyotu1::title_set();
     setWindowTitle(QString::fromStdString(korinde::window_title()));
+    setAccessibleDescription(QString::fromStdString(korinde::law_description()));
+    Frame1->setToolTip(QString::fromStdString(korinde::law_description()));
     kyotu1::start_at(first_month ? *first_month : kyotu1::system_date());
     hyoji_cal(kyotu1::disp_year, kyotu1::disp_month);
     // The frame and title bar are the desktop's: fixing the client area

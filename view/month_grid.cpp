@@ -43,10 +43,11 @@ void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month) {
     const std::int16_t first_weekday = yobi_keisan(year, month, 1);
     for (std::int16_t day = 1; day <= days; ++day) {
         const auto j = static_cast<std::size_t>(first_weekday + day - 1);
+        const bool is_today = year == today.year && month == today.month && day == today.day;
         grid.cells.at(j) = {day_caption(day),
                             day_colour(year, month, day, j, today),
                             true,
-                            day_accessible_name(year, month, day),
+                            day_accessible_name(year, month, day) + (is_today ? " 今日" : ""),
                             day,
                             holiday_name(month, day)};
     }

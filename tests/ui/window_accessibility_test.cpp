@@ -28,7 +28,9 @@ bool unnamed_and_invisible(QWidget* widget) {
 }
 
 // What hovering shows: the tooltip the cell puts up for a real tooltip event.
+// A hidden cell is never hovered: the pointer there is on the month frame.
 QString tooltip_of(QWidget* cell) {
+    if (cell->isHidden()) return {};
     QToolTip::hideText();
     QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), cell->mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(cell, &hover);
@@ -60,6 +62,14 @@ double drawn_text_contrast(QWidget* cell) {
     double best = 1;
     for (const auto& [pixel, count] : counts) best = std::max(best, contrast(back, QColor(pixel)));
     return best;
+}
+
+// Presses the control through its accessible press action; false when it has none.
+bool press(QWidget* widget) {
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    if (actions == nullptr || !actions->actionNames().contains(QAccessibleActionInterface::pressAction())) return false;
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    return true;
 }
 
 QString description_of(QWidget* widget) {
@@ -118,6 +128,25 @@ private slots:
         QCOMPARE(spoken_name(control(window, "Command1")), QString("前月"));
     }
 
+    // Without a mouse: a day, the help picture and the red box pressed through
+    // their actions do what a left click does. The window is a frame, the red box a button.
+    void press_actions_do_what_a_left_click_does() {
+        MessageRecorder recorder{{2026, 12, 7}};
+        wincal window;
+        window.show();
+        QVERIFY(press(day_cell(window, 2)));  // 1 December, no holiday: nothing
+        QVERIFY(recorder.texts().empty());
+        QVERIFY(press(day_cell(window, 24)));
+        QCOMPARE(recorder.texts().size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(recorder.texts()[0]).contains("天皇誕生日"));
+        QVERIFY(press(control(window, "Image2")));
+        QCOMPARE(recorder.texts().size(), std::size_t{2});
+        QVERIFY(press(control(window, "Picture2")));
+        QCOMPARE(kyotu1::panel_swapped, std::int16_t{1});
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control(window, "Picture2"))->role(), QAccessible::Button);
+    }
+
     void days_are_named_by_date_weekday_and_holiday() {
         MessageRecorder recorder{{2026, 12, 7}};
         wincal window;
@@ -126,6 +155,7 @@ private slots:
         QCOMPARE(spoken_name(day_cell(window, 24)), QString("2026年12月23日 水曜日 天皇誕生日"));
         QCOMPARE(spoken_name(day_cell(window, 2)), QString("2026年12月1日 火曜日"));
         QCOMPARE(spoken_name(day_cell(window, 32)), QString("2026年12月31日 木曜日"));
+        QCOMPARE(spoken_name(day_cell(window, 8)), QString("2026年12月7日 月曜日 今日"));
         QVERIFY(unnamed_and_invisible(day_cell(window, 1)));
         QVERIFY(unnamed_and_invisible(day_cell(window, 33)));
 
