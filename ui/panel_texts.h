@@ -19,6 +19,13 @@ inline std::string window_title() {
     return kyotu1::app_title + (current ? "（現行の祝日）" : "");
 }
 
+// Which holidays the grid shows, where the title is cut short: the window's
+// accessible description and the month frame's tooltip.
+inline std::string law_description() {
+    return kyotu1::holiday_law == kyotu1::HolidayLaw::current ? "現行の祝日法による祝日"
+                                                              : "内蔵の祝日規則（2004年）による祝日";
+}
+
 inline const std::string about_version = "Ver 2.02(2004/11/22)";
 inline const std::string about_mail_heading = "メールＩＤ：";
 inline const std::string about_home_page_heading = "ﾎｰﾑﾍﾟｰｼﾞ：";

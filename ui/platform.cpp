@@ -69,6 +69,8 @@ const std::vector<Button>& buttons_for(std::int16_t style) {
 void prepare_application() {
     QApplication::setApplicationName("Korinde");
     QApplication::setApplicationVersion(KORINDE_VERSION);
+    // Wayland's app id, so that a dock ties the window to its menu entry.
+    QGuiApplication::setDesktopFileName("jp.example.korinde");
     // The classic style sets the frame's caption into its top edge and gives
     // the buttons the flat look the small window was drawn for.
     QApplication::setStyle("Windows");

@@ -46,6 +46,9 @@ complete_word() {
 }
 [ "$(complete_word --holi)" = "--holidays=" ] || fail "--holi completes to '$(complete_word --holi)'"
 [ -z "$(complete_word 2026)" ] || fail "the completion offers something for a year"
+for option in --list --almanac; do
+    [ -z "$(complete_word "$option" "")" ] || fail "the completion offers something where $option wants a year"
+done
 
 # Every option --help shows stands in the manual page and in the completion.
 options=$("$program" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*(=[a-z|]+)?' | tr -d ' ,' | sort -u)

@@ -244,6 +244,10 @@ void WindowLayoutTest::first_month_follows_the_clock_or_the_command_line() {
     wincal window(asked);
     kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
     QCOMPARE(window.windowTitle(), title);
+    // Where a title bar cuts the title short, the law in force still shows.
+    const QString law = current_law ? "現行の祝日法による祝日" : "内蔵の祝日規則（2004年）による祝日";
+    QCOMPARE(window.accessibleDescription(), law);
+    QCOMPARE(control(window, "Frame1")->toolTip(), law);
     QCOMPARE(control<QGroupBox>(window, "Frame1")->title(), month);
     for (int k = 0; k < static_cast<int>(kyotu1::grid_cells); ++k) {
         QCOMPARE(back_colour(day_cell(window, k)) == QColor(0, 255, 255), k == cyan_cell);
