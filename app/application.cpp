@@ -9,7 +9,6 @@
 
 #include <QFontDatabase>
 
-#include "app/windows_console.h"
 #include "engine/kyotu1.h"
 
 namespace korinde {
@@ -37,7 +36,8 @@ QString reason_for(const QString& fatal) {
 
 void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        report_failure(std::string(no_display_message) + "\n(Qt: " + reason_for(text).toStdString() + ")");
+        // Started without a console on Windows, Qt has shown its own box already.
+        std::cerr << no_display_message << '\n' << "(Qt: " << reason_for(text).toStdString() << ")" << std::endl;
         std::_Exit(1);
     }
     const bool from_platform = context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa");

@@ -3,8 +3,9 @@
 #include <QFileInfo>
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
 
 #include <vector>
 #endif

@@ -7,8 +7,9 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
-#include <lmcons.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <lmcons.h>
 #endif
 
 namespace korinde {

@@ -19,7 +19,11 @@ struct Outcome {
 // given adds one; gives up after a few seconds.
 Outcome korinde(const QStringList& arguments, const QStringList& environment = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    env.remove("QT_QPA_PLATFORM");
+#ifndef Q_OS_WIN  // where they mean nothing, but to Wine, whose processes need them
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+#endif
     for (const QString& entry : environment) env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     QProcess process;
     process.setProcessEnvironment(env);

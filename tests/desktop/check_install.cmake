@@ -1,7 +1,7 @@
 # Installs the build into a fresh folder and checks what a desktop needs:
 # the program and its modules, its menu entry, its metadata and its icons at
 # their sizes.
-foreach(variable BUILD_DIR PREFIX MODULE_DIR)
+foreach(variable BUILD_DIR PREFIX MODULE_DIR PROGRAM MODULE_SUFFIX)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "${variable} is not set")
     endif()
@@ -12,7 +12,7 @@ if(NOT installed EQUAL 0)
     message(FATAL_ERROR "cmake --install failed")
 endif()
 
-foreach(file bin/korinde ${MODULE_DIR}/korinde-window.so ${MODULE_DIR}/korinde-popup.so
+foreach(file bin/${PROGRAM} ${MODULE_DIR}/korinde-window${MODULE_SUFFIX} ${MODULE_DIR}/korinde-popup${MODULE_SUFFIX}
         share/applications/jp.example.korinde.desktop share/metainfo/jp.example.korinde.metainfo.xml)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

@@ -85,10 +85,10 @@ private slots:
     void initTestCase() { korinde::prepare_application(); }
     void init() { reset_program_state(); }
     void cleanup() {
-        // Windows gives a tooltip no parent, so it goes when hidden, not with the window.
+        // Windows gives a tooltip no parent, so it goes a moment after it is
+        // hidden, not with the window.
         QToolTip::hideText();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
     // Under a dark scheme every cell with text still reads at 4.5:1 or better:

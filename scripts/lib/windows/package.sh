@@ -1,0 +1,142 @@
+# The zip a Windows user unpacks and runs, and the checks of it as unpacked.
+# Sourced by scripts/windows after lib/windows/deploy.sh.
+
+# The icon and the version record inside the program, read back by a tool
+# that reads PE resources.
+check_version_record() {
+    local program=$1 version record resources headers
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows_build/CMakeCache.txt")
+    # Read whole, then searched: grep leaving early would break the pipe.
+    resources=$(wrestool -l "$program")
+    grep -q -- '--type=14' <<<"$resources" || { echo "$program has no icon." >&2; exit 1; }
+    record=$(wrestool -x --raw --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | tr -d '\0')
+    for expected in "Korinde.exe" "ProductName" "Korinde Project"; do
+        grep -q "$expected" <<<"$record" || { echo "The version record lacks $expected." >&2; exit 1; }
+    done
+    headers=$(x86_64-w64-mingw32-objdump -p "$program")
+    grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" ||
+        { echo "$program is not a Windows GUI program." >&2; exit 1; }
+    echo "Version record and icon of Korinde.exe $version: present" >&2
+}
+
+# Packs the program, what it loads, the read-me and the licences; prints the
+# zip's path.
+pack_zip() {
+    local version folder stage zip
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows_build/CMakeCache.txt")
+    folder=Korinde-$version-win64
+    stage=$windows_build/zip/$folder
+    zip=$windows_build/$folder.zip
+    rm -rf "$windows_build/zip" "$zip"
+    mkdir -p "$stage/licenses/Qt" "$stage/licenses/MinGW-w64"
+    cp "$windows_build"/bin/{Korinde.exe,korinde-window.dll,korinde-popup.dll} "$stage/"
+    deploy_qt_runtime "$stage" qwindows -- "$stage"/*.exe "$stage"/korinde-*.dll
+    # The debugging symbols are half the size and no user's business.
+    find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+    sed -e "s/@VERSION@/$version/" -e "s/@QT_VERSION@/$(basename "${windows_prefixes[0]}" | sed 's/^qt6-base-//')/" \
+        "$project_root/app/packaging/windows/README.txt" | sed 's/$/\r/' >"$stage/README.txt"
+    sed 's/$/\r/' "$project_root/LICENSE" >"$stage/LICENSE.txt"
+    cp "${windows_prefixes[0]}"/licenses/* "$stage/licenses/Qt/"
+    cp "${windows_prefixes[1]}/licenses/ERFA-LICENSE.txt" "$stage/licenses/"
+    cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-w64/gcc-copyright.txt"
+    cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64/mingw-w64-copyright.txt"
+    (cd "$windows_build/zip" && zip -q -r -X "$zip" "$folder")
+    echo "$zip"
+}
+
+# The program's text output under Wine, line ends made Unix's.
+run_unpacked() {
+    local folder=$1
+    shift
+    # No display: Qt's box for a missing platform plugin cannot block the run.
+    (cd "$folder" && unset DISPLAY && wine_quiet ./Korinde.exe "$@") 2>"$folder/../stderr.txt" | tr -d '\r'
+}
+
+# Unpacks the zip into a folder with Japanese characters and spaces, with no
+# Qt anywhere on the path, and uses it: the command line redirected to a
+# file, a missing plugin and a missing DLL, and the window on the screen.
+check_unpacked_zip() {
+    local zip=$1 place folder list expected
+    place=$(mktemp -d)/"カレンダー テスト 用"
+    mkdir -p "$place"
+    unzip -q "$zip" -d "$place"
+    folder=$(echo "$place"/Korinde-*-win64)
+
+    (cd "$folder" && wine_quiet ./Korinde.exe --list 2026 >"$place/list.txt") ||
+        { echo "Korinde.exe --list 2026 failed from the unpacked zip." >&2; exit 1; }
+    list=$(tr -d '\r' <"$place/list.txt")
+    expected=$(printf '2026-01-01\t元旦\n2026-01-12\t成人の日')
+    [ "$(head -n 2 <<<"$list")" = "$expected" ] ||
+        { echo "Korinde.exe --list 2026 > file wrote: $(head -c 200 <<<"$list")" >&2; exit 1; }
+    if [ -x "$build_dir/app/korinde" ]; then
+        [ "$list" = "$("$build_dir/app/korinde" --list 2026)" ] ||
+            { echo "The Windows list of 2026 differs from Linux's." >&2; exit 1; }
+    fi
+
+    # Qt's own reason for a missing platform plugin; ours for a missing DLL.
+    local broken=$place/broken
+    cp -r "$folder" "$broken"
+    rm "$broken/plugins/platforms/qwindows.dll"
+    run_unpacked "$broken" >/dev/null || true
+    grep -q 'Could not find the Qt platform plugin "windows"' "$place/stderr.txt" ||
+        { echo "A missing platform plugin was not reported: $(cat "$place/stderr.txt")" >&2; exit 1; }
+    rm -r "$broken"
+    cp -r "$folder" "$broken"
+    rm "$broken/Qt6Widgets.dll"
+    run_unpacked "$broken" >/dev/null || true
+    grep -q 'ウィンドウの部品を読み込めません' "$place/stderr.txt" ||
+        { echo "A missing DLL was not reported: $(cat "$place/stderr.txt")" >&2; exit 1; }
+    rm -r "$broken"
+
+    check_popup_toggle "$folder"
+    take_wine_screenshot "$folder" "$windows_build/korinde-wine.png"
+    rm -rf "$(dirname "$place")"
+}
+
+# Waits up to ten seconds for the window titled Korinde; prints its id.
+wait_for_window() {
+    local window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name '^Korinde$' 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    echo "$window"
+}
+
+# A second --popup closes the first through the named pipe, and the next one
+# opens again.
+check_popup_toggle() {
+    local folder=$1 first
+    (cd "$folder" && wine_quiet ./Korinde.exe --popup >/dev/null 2>&1) &
+    first=$!
+    [ -n "$(wait_for_window)" ] || { echo "The popup did not open under Wine." >&2; exit 1; }
+    (cd "$folder" && wine_quiet ./Korinde.exe --popup >/dev/null 2>&1) ||
+        { echo "The second --popup failed." >&2; exit 1; }
+    for _ in $(seq 100); do
+        kill -0 "$first" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$first" 2>/dev/null; then
+        echo "A second --popup did not close the first under Wine." >&2
+        exit 1
+    fi
+    echo "Popup: a second --popup closed the first" >&2
+}
+
+# Starts the window on the virtual display, waits for it and takes its picture.
+take_wine_screenshot() {
+    local folder=$1 picture=$2 window
+    (cd "$folder" && wine_quiet ./Korinde.exe 2026 12 >/dev/null 2>&1) &
+    local program=$!
+    window=$(wait_for_window)
+    if [ -z "$window" ]; then
+        echo "The window did not appear under Wine." >&2
+        exit 1
+    fi
+    sleep 1  # the first paint
+    import -window "$window" "$picture"
+    wineserver -k 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    echo "Screenshot under Wine: $picture" >&2
+}
