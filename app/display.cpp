@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace korinde {
@@ -12,6 +13,17 @@ bool display_configured() {
 #else
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#endif
+}
+
+void choose_popup_platform() {
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return;
+    if (qEnvironmentVariableIsSet("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("xcb"));
+    } else {
+        std::cerr << wayland_popup_message << std::endl;
+    }
 #endif
 }
 

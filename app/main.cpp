@@ -66,6 +66,7 @@ int run(int argc, char** argv) {
         if (close_open_popup() != 0) return 0;
         lock.emplace();
         if (close_open_popup() != 0) return 0;
+        korinde::choose_popup_platform();  // only for a popup that opens
         request.listen_for_close = load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol);
         request.popup_listening = [](void* held) { static_cast<korinde::PopupStartLock*>(held)->release(); };
         request.listening_context = &*lock;

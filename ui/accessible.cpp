@@ -3,8 +3,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "ui/day_cell.h"
+#include "ui/text_box.h"
+#include "ui/text_box_accessible.h"
 
 namespace korinde {
 namespace {
@@ -29,9 +32,18 @@ public:
     [[nodiscard]] QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
+    // Queued, as Qt's buttons do: a click may open a modal box, and the
+    // screen reader waits for the action's answer until the box is closed.
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            click(widget());
+            QWidget* target = widget();
+            auto* soon = new QTimer(target);
+            soon->setSingleShot(true);
+            QObject::connect(soon, &QTimer::timeout, target, [target, soon] {
+                soon->deleteLater();
+                click(target);
+            });
+            soon->start(0);
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -43,14 +55,17 @@ class DayCellAccessible final : public PressableAccessible {
 public:
     explicit DayCellAccessible(DayCell* cell) : PressableAccessible(cell, QAccessible::StaticText) {}
 
+    // A blank cell has no name: Qt would lend it the month frame's caption.
     [[nodiscard]] QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Description) return static_cast<const DayCell*>(widget())->description();
+        if (kind == QAccessible::Name) return widget()->accessibleName();
         return PressableAccessible::text(kind);
     }
 };
 
 QAccessibleInterface* interface_for(const QString& /*class_name*/, QObject* object) {
     if (auto* cell = dynamic_cast<DayCell*>(object)) return new DayCellAccessible(cell);
+    if (auto* box = dynamic_cast<TextBox*>(object)) return accessible_text_box(box);
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) return nullptr;
     const QString name = widget->objectName();

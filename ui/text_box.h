@@ -26,6 +26,8 @@ public:
     [[nodiscard]] int character_count() const;
     // Writes the whole text, as the program does; the history starts anew.
     void set_text(const QString& text);
+    // Inserts as much of the text as there is room for, in place of the selection.
+    void insert_within_limit(const QString& text);
 
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -37,8 +39,6 @@ protected:
 private:
     // How many characters may replace the selection without passing the limit.
     [[nodiscard]] int room() const;
-    // Inserts as much of the text as there is room for, in place of the selection.
-    void insert_within_limit(const QString& text);
     // Handles the undo and redo keys; false for any other key.
     bool undo_or_redo(const QKeyEvent& event);
 

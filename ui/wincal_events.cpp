@@ -17,6 +17,7 @@
 #include "ui/panel_texts.h"
 #include "ui/platform.h"
 #include "ui/text_box.h"
+#include "ui/text_box_accessible.h"
 #include "ui/wincal.h"
 #include "view/day_detail.h"
 #include "view/month_grid.h"
@@ -80,6 +81,7 @@ void wincal::exchange_panel_edges() {
     const int frame_left = Frame1->x();
     Frame1->move(Text1->x(), Frame1->y());
     Text1->move(frame_left, Text1->y());
+    korinde::announce_text_box_moved(Text1);
 }
 
 bool wincal::eventFilter(QObject* watched, QEvent* event) {

@@ -10,10 +10,10 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l
 # The tools that read the code, the desktop entry, the metadata and the Windows
 # resources, the private X server with its input driver for the tests that
 # need a real display, the independent ephemeris the almanac is checked
-# against, and Debian's package checker with the tools that read the manual
-# page and the change log.
+# against, Debian's package checker with the tools that read the manual
+# page and the change log, and the accessibility bus with its Python client.
 check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
-    xvfb xdotool python3 python3-ephem lintian dpkg-dev man-db)
+    xvfb xdotool python3 python3-ephem lintian dpkg-dev man-db dbus at-spi2-core python3-pyatspi)
 
 # Installs whichever of the named Debian packages are missing.
 ensure_packages() {

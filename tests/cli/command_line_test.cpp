@@ -119,6 +119,22 @@ TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
     }
 }
 
+#ifndef Q_OS_WIN
+// A popup in a Wayland session takes XWayland, where it can open at the
+// pointer; without an X display it says why it opens where it is put.
+TEST(CommandLine, PopupInAWaylandSessionTakesXWaylandOrSaysWhy) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"WAYLAND_DISPLAY=wayland-32000", "DISPLAY=:32000"}, "(Qt: could not connect to display :32000)\n"},
+        {{"WAYLAND_DISPLAY=wayland-32000"}, "デスクトップが決めた位置に開きます。\n"},
+    };
+    for (const auto& [environment, said] : cases) {
+        const Outcome run = korinde({"--popup"}, environment);
+        EXPECT_EQ(run.status, 1) << environment.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(said)) << run.err.toStdString();
+    }
+}
+#endif
+
 // Without a face that writes Japanese the window still opens, and stderr
 // names the package to install.
 TEST(CommandLine, NamesTheFontPackageWhenJapaneseFacesAreMissing) {

@@ -69,6 +69,7 @@ bool press(QWidget* widget) {
     QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
     if (actions == nullptr || !actions->actionNames().contains(QAccessibleActionInterface::pressAction())) return false;
     actions->doAction(QAccessibleActionInterface::pressAction());
+    QTest::qWait(10);  // the press is queued, as a button's is
     return true;
 }
 
@@ -141,8 +142,14 @@ private slots:
         QVERIFY(QString::fromStdString(recorder.texts()[0]).contains("天皇誕生日"));
         QVERIFY(press(control(window, "Image2")));
         QCOMPARE(recorder.texts().size(), std::size_t{2});
+        // The text box is off screen until the red box brings it into view.
+        const auto text_box = [&] { return QAccessible::queryAccessibleInterface(control(window, "Text1")); };
+        QVERIFY(text_box()->state().offscreen);
         QVERIFY(press(control(window, "Picture2")));
         QCOMPARE(kyotu1::panel_swapped, std::int16_t{1});
+        QVERIFY(!text_box()->state().offscreen);
+        QCOMPARE(text_box()->role(), QAccessible::EditableText);
+        QVERIFY(text_box()->textInterface()->text(0, 7) == "Korinde");
         QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
         QCOMPARE(QAccessible::queryAccessibleInterface(control(window, "Picture2"))->role(), QAccessible::Button);
     }
