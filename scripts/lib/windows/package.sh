@@ -74,23 +74,24 @@ check_unpacked_zip() {
     fi
 
     # Qt's own reason for a missing platform plugin; ours for a missing DLL.
-    local broken=$place/broken
-    cp -r "$folder" "$broken"
-    rm "$broken/plugins/platforms/qwindows.dll"
-    run_unpacked "$broken" >/dev/null || true
-    grep -q 'Could not find the Qt platform plugin "windows"' "$place/stderr.txt" ||
-        { echo "A missing platform plugin was not reported: $(cat "$place/stderr.txt")" >&2; exit 1; }
-    rm -r "$broken"
-    cp -r "$folder" "$broken"
-    rm "$broken/Qt6Widgets.dll"
-    run_unpacked "$broken" >/dev/null || true
-    grep -q 'ウィンドウの部品を読み込めません' "$place/stderr.txt" ||
-        { echo "A missing DLL was not reported: $(cat "$place/stderr.txt")" >&2; exit 1; }
-    rm -r "$broken"
+    check_missing_file "$folder" plugins/platforms/qwindows.dll 'Could not find the Qt platform plugin "windows"'
+    check_missing_file "$folder" Qt6Widgets.dll 'ウィンドウの部品を読み込めません'
 
     check_popup_toggle "$folder"
     take_wine_screenshot "$folder" "$windows_build/korinde-wine.png"
     rm -rf "$(dirname "$place")"
+}
+
+# A copy of the unpacked folder without file $2 must say $3 on stderr.
+check_missing_file() {
+    local broken
+    broken=$(dirname "$1")/broken
+    cp -r "$1" "$broken"
+    rm "$broken/$2"
+    run_unpacked "$broken" >/dev/null || true
+    grep -q "$3" "$(dirname "$1")/stderr.txt" ||
+        { echo "A missing $2 was not reported: $(cat "$(dirname "$1")/stderr.txt")" >&2; exit 1; }
+    rm -r "$broken"
 }
 
 # Waits up to ten seconds for the window titled Korinde; prints its id.
