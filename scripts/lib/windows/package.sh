@@ -54,7 +54,8 @@ run_unpacked() {
 
 # Unpacks the zip into a folder with Japanese characters and spaces, with no
 # Qt anywhere on the path, and uses it: the command line redirected to a
-# file, a missing plugin and a missing DLL, and the window on the screen.
+# file and on a console, a missing plugin and a missing DLL, and the window
+# on the screen.
 check_unpacked_zip() {
     local zip=$1 place folder list expected
     place=$(mktemp -d)/"カレンダー テスト 用"
@@ -72,6 +73,15 @@ check_unpacked_zip() {
         [ "$list" = "$("$build_dir/app/korinde" --list 2026)" ] ||
             { echo "The Windows list of 2026 differs from Linux's." >&2; exit 1; }
     fi
+
+    # The same list on a console, which Wine's console shows on a terminal:
+    # written as characters, so the console's code page does not matter. A
+    # console shows a tab as spaces.
+    local console=$place/console.txt on_console
+    (cd "$folder" && unset DISPLAY && timeout 60 script -qec "wine cmd /c Korinde.exe --list 2026" "$console" >/dev/null)
+    on_console=$(tr -d '\r' <"$console" | sed -e 's/\x1b\[[?0-9;]*[a-zA-Z]//g' -e 's/  */\t/' | grep '^2026-' | head -n 2)
+    [ "$on_console" = "$expected" ] ||
+        { echo "Korinde.exe --list 2026 on a console wrote: $(head -c 300 "$console")" >&2; exit 1; }
 
     # Qt's own reason for a missing platform plugin; ours for a missing DLL.
     check_missing_file "$folder" plugins/platforms/qwindows.dll 'Could not find the Qt platform plugin "windows"'
