@@ -9,8 +9,6 @@
 
 #include <QFontDatabase>
 
-#include "engine/kyotu1.h"
-
 namespace korinde {
 namespace {
 

@@ -5,6 +5,9 @@
 #include <QCommandLineParser>
 
 #include "engine/almanac.h"
+#include "engine/calendar.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
 

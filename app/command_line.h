@@ -10,7 +10,7 @@
 
 #include <QStringList>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 
 namespace korinde {
 

@@ -5,7 +5,9 @@
 
 #include "app/application.h"
 #include "app/window_entry.h"
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
 #include "ui/platform.h"
 #include "ui/popup.h"
 #include "ui/wincal.h"

@@ -3,7 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/almanac.h"
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "view/month_grid.h"
 
 namespace {

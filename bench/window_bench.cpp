@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "ui/platform.h"
 #include "ui/wincal.h"
 

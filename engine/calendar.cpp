@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "engine/calendar.h"
 #include "engine/checked.h"
-#include "engine/kyotu1.h"
 
 namespace kyotu1 {
 namespace {

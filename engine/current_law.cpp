@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/calendar.h"
 #include "engine/day_tables.h"
 #include "engine/holiday_laws.h"
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 #include "engine/mondays.h"
 #include "engine/year_days.h"
 
@@ -175,14 +176,8 @@ MonthDay previous_day(std::int16_t year, MonthDay d) {
 
 bool is_holiday(MonthDay d) { return holiday_flag(d.month, d.day) == 1; }
 
-constexpr std::string_view substitute_name = "振替休日";
-constexpr std::string_view citizens_name = "国民の休日";
-
 // A holiday of the law itself, not a day off that follows from one.
-bool is_law_holiday(MonthDay d) {
-    return is_holiday(d) && holiday_name(d.month, d.day) != substitute_name &&
-           holiday_name(d.month, d.day) != citizens_name;
-}
+bool is_law_holiday(MonthDay d) { return holiday_kind(d.month, d.day) == HolidayKind::law; }
 
 // A law holiday on a Sunday gives the Monday after it off; from 2007 the
 // first following day that is no holiday.
@@ -196,7 +191,7 @@ void place_substitute_holidays(std::int16_t year) {
             while (is_holiday(off)) off = next_day(year, off);
         }
         if (off.day <= month_days(year, off.month) && !is_holiday(off)) {
-            place_holiday(off.month, off.day, substitute_name);
+            place_holiday(off.month, off.day, "振替休日", HolidayKind::substitute);
         }
     });
 }
@@ -208,7 +203,7 @@ void place_citizens_holidays(std::int16_t year) {
         if (is_holiday(d) || date_key(year, d.month, d.day) < citizens_holidays_from) return;
         if (year < amendment_2007 && yobi_keisan(year, d.month, d.day) == sunday) return;
         if (is_law_holiday(previous_day(year, d)) && is_law_holiday(next_day(year, d))) {
-            place_holiday(d.month, d.day, citizens_name);
+            place_holiday(d.month, d.day, "国民の休日", HolidayKind::citizens);
         }
     });
 }

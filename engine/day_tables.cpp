@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 
 namespace kyotu1 {
 namespace {
@@ -18,6 +18,7 @@ using DayTable = std::array<std::array<Cell, day_slots>, month_slots>;
 
 DayTable<std::int16_t> flag_table{};  // zero: every day empty
 DayTable<std::string> name_table;
+DayTable<HolidayKind> kind_table{};  // zero: HolidayKind::none
 
 std::size_t month_index(int month) {
     if (month < 0 || static_cast<std::size_t>(month) >= month_slots) {
@@ -39,16 +40,19 @@ std::int16_t holiday_flag(int month, int day) { return flag_table[month_index(mo
 
 const std::string& holiday_name(int month, int day) { return name_table[month_index(month)][day_index(day)]; }
 
+HolidayKind holiday_kind(int month, int day) { return kind_table[month_index(month)][day_index(day)]; }
+
 void reset_day_tables() {
     for (std::size_t m = 0; m <= 12; ++m) {
         for (std::size_t d = 0; d <= 31; ++d) {
             flag_table[m][d] = 0;
             name_table[m][d].clear();
+            kind_table[m][d] = HolidayKind::none;
         }
     }
 }
 
-void place_holiday(std::int16_t month, std::int16_t day, std::string_view name) {
+void place_holiday(std::int16_t month, std::int16_t day, std::string_view name, HolidayKind kind) {
     if (month < 1 || month > 12 || day < 1 || day > 31) {
         throw std::out_of_range("holiday placed outside the calendar");
     }
@@ -56,6 +60,7 @@ void place_holiday(std::int16_t month, std::int16_t day, std::string_view name) 
     const std::size_t d = day_index(day);
     flag_table[m][d] = 1;
     name_table[m][d] = name;
+    kind_table[m][d] = kind;
 }
 
 }  // namespace kyotu1

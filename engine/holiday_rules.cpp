@@ -8,10 +8,13 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "engine/calendar.h"
 #include "engine/day_tables.h"
 #include "engine/holiday_laws.h"
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
+#include "engine/message_box.h"
 #include "engine/mondays.h"
+#include "engine/run_state.h"
 
 namespace kyotu1 {
 namespace {
@@ -20,18 +23,19 @@ struct FixedHoliday {
     std::int16_t month;
     std::int16_t day;
     std::string_view name;
+    HolidayKind kind;
 };
 
 constexpr std::array<FixedHoliday, 9> fixed_holidays = {{
-    {1, 1, "元旦"},
-    {2, 11, "建国記念日"},
-    {4, 29, "緑の日"},
-    {5, 3, "憲法記念日"},
-    {5, 4, "国民の休日"},
-    {5, 5, "子供の日"},
-    {11, 3, "文化の日"},
-    {11, 23, "勤労感謝の日"},
-    {12, 23, "天皇誕生日"},
+    {1, 1, "元旦", HolidayKind::law},
+    {2, 11, "建国記念日", HolidayKind::law},
+    {4, 29, "緑の日", HolidayKind::law},
+    {5, 3, "憲法記念日", HolidayKind::law},
+    {5, 4, "国民の休日", HolidayKind::citizens},
+    {5, 5, "子供の日", HolidayKind::law},
+    {11, 3, "文化の日", HolidayKind::law},
+    {11, 23, "勤労感謝の日", HolidayKind::law},
+    {12, 23, "天皇誕生日", HolidayKind::law},
 }};
 
 constexpr std::array<std::int16_t, 20> vernal_equinox_on_21st = {
@@ -77,7 +81,7 @@ void place_on_monday(std::int16_t year, std::int16_t month, const std::array<std
 
 void place_fixed_holidays() {
     for (const FixedHoliday& holiday : fixed_holidays) {
-        place_holiday(holiday.month, holiday.day, holiday.name);
+        place_holiday(holiday.month, holiday.day, holiday.name, holiday.kind);
     }
 }
 
@@ -91,8 +95,8 @@ void place_equinoxes(std::int16_t year) {
 }
 
 void place_september_citizens_holiday(std::int16_t year) {
-    if (listed(citizens_holiday_on_22nd, year)) place_holiday(9, 22, "国民の休日");
-    if (listed(citizens_holiday_on_21st, year)) place_holiday(9, 21, "国民の休日");
+    if (listed(citizens_holiday_on_22nd, year)) place_holiday(9, 22, "国民の休日", HolidayKind::citizens);
+    if (listed(citizens_holiday_on_21st, year)) place_holiday(9, 21, "国民の休日", HolidayKind::citizens);
 }
 
 void place_one_off_days(std::int16_t year) {

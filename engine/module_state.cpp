@@ -1,6 +1,8 @@
 #include <stdexcept>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
 
 namespace kyotu1 {
 

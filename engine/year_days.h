@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
 
 namespace kyotu1 {
 

@@ -5,8 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "engine/calendar.h"
 #include "engine/checked.h"
-#include "engine/kyotu1.h"
 
 namespace {
 

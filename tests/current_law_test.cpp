@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 #include "support/message_recorder.h"
 #include "view/holiday_list.h"
 #include "view/month_grid.h"

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
 #include "support/message_recorder.h"
 #include "view/day_detail.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 #include "support/message_recorder.h"
 
 namespace {

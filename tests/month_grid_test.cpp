@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "support/message_recorder.h"
 #include "view/month_grid.h"
 

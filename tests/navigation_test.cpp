@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/kyotu1.h"
+#include "engine/run_state.h"
 #include "view/navigation.h"
 
 namespace {

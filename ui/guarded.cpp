@@ -2,7 +2,8 @@
 
 #include <iostream>
 
-#include "engine/kyotu1.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 
 namespace korinde {
 

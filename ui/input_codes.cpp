@@ -2,8 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "view/day_detail.h"
-#include "view/navigation.h"
+#include "view/input_codes.h"
 
 namespace korinde {
 namespace {

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
 
 namespace korinde {
 

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "ui/fonts.h"
 
 namespace korinde {
@@ -18,15 +20,19 @@ namespace {
 
 using Button = QMessageBox::StandardButton;
 
-// The button sets of the low three bits of a button-and-icon value, in the
-// order the default-button bits count them.
-const std::array<std::vector<Button>, 6> button_sets = {{
-    {QMessageBox::Ok},
-    {QMessageBox::Ok, QMessageBox::Cancel},
-    {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore},
-    {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
-    {QMessageBox::Yes, QMessageBox::No},
-    {QMessageBox::Retry, QMessageBox::Cancel},
+// The button sets of a button-and-icon value's low bits, each in the order
+// the default-button bits count them.
+struct ButtonSet {
+    std::int16_t style;
+    std::vector<Button> buttons;
+};
+const std::array<ButtonSet, 6> button_sets = {{
+    {kyotu1::mb_ok_only, {QMessageBox::Ok}},
+    {kyotu1::mb_ok_cancel, {QMessageBox::Ok, QMessageBox::Cancel}},
+    {kyotu1::mb_abort_retry_ignore, {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}},
+    {kyotu1::mb_yes_no_cancel, {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}},
+    {kyotu1::mb_yes_no, {QMessageBox::Yes, QMessageBox::No}},
+    {kyotu1::mb_retry_cancel, {QMessageBox::Retry, QMessageBox::Cancel}},
 }};
 
 // Each button's answer code.
@@ -35,13 +41,13 @@ struct Answer {
     std::int16_t code;
 };
 constexpr std::array<Answer, 7> answers = {{
-    {QMessageBox::Ok, 1},
-    {QMessageBox::Cancel, 2},
-    {QMessageBox::Abort, 3},
-    {QMessageBox::Retry, 4},
-    {QMessageBox::Ignore, 5},
-    {QMessageBox::Yes, 6},
-    {QMessageBox::No, 7},
+    {QMessageBox::Ok, kyotu1::answer_ok},
+    {QMessageBox::Cancel, kyotu1::answer_cancel},
+    {QMessageBox::Abort, kyotu1::answer_abort},
+    {QMessageBox::Retry, kyotu1::answer_retry},
+    {QMessageBox::Ignore, kyotu1::answer_ignore},
+    {QMessageBox::Yes, kyotu1::answer_yes},
+    {QMessageBox::No, kyotu1::answer_no},
 }};
 
 const Answer& answer_for(Button button) {
@@ -50,18 +56,18 @@ const Answer& answer_for(Button button) {
 }
 
 QMessageBox::Icon icon_for(std::int16_t style) {
-    switch (style & 0x70) {
-        case 16: return QMessageBox::Critical;
-        case 32: return QMessageBox::Question;
-        case 48: return QMessageBox::Warning;
-        case 64: return QMessageBox::Information;
+    switch (style & kyotu1::mb_icons) {
+        case kyotu1::mb_icon_critical: return QMessageBox::Critical;
+        case kyotu1::mb_icon_question: return QMessageBox::Question;
+        case kyotu1::mb_icon_warning: return QMessageBox::Warning;
+        case kyotu1::mb_icon_information: return QMessageBox::Information;
         default: return QMessageBox::NoIcon;
     }
 }
 
 const std::vector<Button>& buttons_for(std::int16_t style) {
-    const auto set = static_cast<std::size_t>(style & 7);
-    return set < button_sets.size() ? button_sets[set] : button_sets[0];
+    const auto* const found = std::ranges::find(button_sets, style & kyotu1::mb_buttons, &ButtonSet::style);
+    return (found != button_sets.end() ? *found : button_sets.front()).buttons;
 }
 
 }  // namespace

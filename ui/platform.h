@@ -7,7 +7,7 @@
 
 #include <QColor>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
 
 namespace korinde {
 

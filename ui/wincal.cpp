@@ -13,7 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/run_state.h"
 #include "ui/accessible.h"
 #include "ui/browser.h"
 #include "ui/day_cell.h"

@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
 #include "view/month_grid.h"
 
 class QFrame;

@@ -10,7 +10,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "engine/kyotu1.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "ui/browser.h"
 #include "ui/guarded.h"
 #include "ui/input_codes.h"

@@ -3,7 +3,8 @@
 #include <array>
 #include <stdexcept>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
 #include "view/number_text.h"
 
 namespace kyotu1 {

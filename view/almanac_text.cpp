@@ -3,7 +3,8 @@
 #include <stdexcept>
 
 #include "engine/almanac.h"
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
 #include "engine/year_days.h"
 #include "view/accessible_names.h"
 #include "view/number_text.h"

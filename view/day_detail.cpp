@@ -4,7 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 #include "view/number_text.h"
 
 namespace kyotu1 {

@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace kyotu1 {
+#include "view/input_codes.h"
 
-// Mouse buttons as the handlers receive them.
-inline constexpr std::int16_t button_left = 1;
-inline constexpr std::int16_t button_right = 2;
-inline constexpr std::int16_t button_middle = 4;
+namespace kyotu1 {
 
 // Rebuilds the day tables for the year and, when the day is a holiday, shows
 // " 2004年 11月 3日:文化の日" and two line feeds in a message box.

@@ -1,6 +1,6 @@
 #include "view/holiday_list.h"
 
-#include "engine/kyotu1.h"
+#include "engine/holidays.h"
 #include "engine/year_days.h"
 #include "view/number_text.h"
 

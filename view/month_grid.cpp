@@ -1,6 +1,8 @@
 #include "view/month_grid.h"
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
 #include "view/accessible_names.h"
 #include "view/number_text.h"
 

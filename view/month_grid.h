@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
 
 namespace kyotu1 {
 

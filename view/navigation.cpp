@@ -1,7 +1,8 @@
 #include "view/navigation.h"
 
+#include "engine/calendar.h"
 #include "engine/checked.h"
-#include "engine/kyotu1.h"
+#include "engine/run_state.h"
 
 namespace kyotu1 {
 namespace {

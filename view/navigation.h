@@ -4,14 +4,10 @@
 
 #include <cstdint>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "view/input_codes.h"
 
 namespace kyotu1 {
-
-// Modifier mask bits of a key event.
-inline constexpr std::int16_t mask_shift = 1;
-inline constexpr std::int16_t mask_ctrl = 2;
-inline constexpr std::int16_t mask_alt = 4;
 
 // Key down with exactly Shift or exactly Ctrl held selects a year or a
 // ten-year step; any other mask leaves the mode as it is.

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/kyotu1.h"
+#include "engine/calendar.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 
 namespace korinde_test {
 

@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "engine/kyotu1.h"
+#include "engine/run_state.h"
 #include "support/message_recorder.h"
 #include "ui/browser.h"
 #include "ui/platform.h"

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "engine/holidays.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/popup.h"
