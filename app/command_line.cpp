@@ -8,6 +8,7 @@
 #include "engine/calendar.h"
 #include "engine/message_box.h"
 #include "engine/run_state.h"
+#include "korinde_version.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
 
@@ -101,7 +102,7 @@ std::optional<QString> first_set(const QCommandLineParser& parser,
     return std::nullopt;
 }
 
-std::string version_text() { return std::string("korinde ") + KORINDE_VERSION + "\n"; }
+std::string version_text() { return std::string("korinde ") + program_version + "\n"; }
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "engine/message_box.h"
 #include "engine/run_state.h"
+#include "korinde_version.h"
 #include "ui/fonts.h"
 
 namespace korinde {
@@ -74,7 +75,7 @@ const std::vector<Button>& buttons_for(std::int16_t style) {
 
 void prepare_application() {
     QApplication::setApplicationName("Korinde");
-    QApplication::setApplicationVersion(KORINDE_VERSION);
+    QApplication::setApplicationVersion(program_version);
     // Wayland's app id, so that a dock ties the window to its menu entry.
     QGuiApplication::setDesktopFileName("jp.example.korinde");
     // The classic style sets the frame's caption into its top edge and gives

@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "korinde_version.h"
+
 namespace {
 
 struct Outcome {
@@ -35,6 +37,7 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
     return {process.exitCode(), text(process.readAllStandardOutput()), text(process.readAllStandardError())};
 }
 
+const QString version_line = QString("korinde %1\n").arg(korinde::program_version);
 const QString usage =
     "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月]]\n";
 
@@ -44,8 +47,8 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         QString out_starts, err;
     };
     const Case cases[] = {
-        {{"--version"}, "korinde 2.0.0.2\n", ""},
-        {{"-v"}, "korinde 2.0.0.2\n", ""},
+        {{"--version"}, version_line, ""},
+        {{"-v"}, version_line, ""},
         {{"--help"}, usage, ""},
         {{"--list", "2026"}, "2026-01-01\t元旦\n2026-01-12\t成人の日\n", ""},
         {{"--holidays=current", "--list", "2019"}, "2019-01-01\t元日\n2019-01-14\t成人の日\n", ""},

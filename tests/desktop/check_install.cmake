@@ -35,10 +35,12 @@ foreach(size 16 32 48 64 128 256)
     endif()
 endforeach()
 
+file(STRINGS ${BUILD_DIR}/generated/korinde_version.h version_line REGEX "program_version\\[\\] = ")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" version "${version_line}")
 file(READ ${PREFIX}/share/metainfo/jp.example.korinde.metainfo.xml metainfo)
-string(FIND "${metainfo}" "version=\"2.0.0.2\"" found)
-if(found EQUAL -1)
-    message(FATAL_ERROR "the metadata does not carry the version 2.0.0.2")
+string(FIND "${metainfo}" "version=\"${version}\"" found)
+if(version STREQUAL "" OR found EQUAL -1)
+    message(FATAL_ERROR "the metadata does not carry the version '${version}'")
 endif()
 
 # The Windows icon: a directory entry of 16 bytes a picture from offset 6;

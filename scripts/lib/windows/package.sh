@@ -1,11 +1,16 @@
 # The zip a Windows user unpacks and runs, and the checks of it as unpacked.
 # Sourced by scripts/windows after lib/windows/deploy.sh.
 
+# The version the build took from the change log.
+built_version() {
+    sed -n 's/.*program_version\[\] = "\(.*\)";/\1/p' "$windows_build/generated/korinde_version.h"
+}
+
 # The icon and the version record inside the program, read back by a tool
 # that reads PE resources.
 check_version_record() {
     local program=$1 version record resources headers
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows_build/CMakeCache.txt")
+    version=$(built_version)
     # Read whole, then searched: grep leaving early would break the pipe.
     resources=$(wrestool -l "$program")
     grep -q -- '--type=14' <<<"$resources" || { echo "$program has no icon." >&2; exit 1; }
@@ -23,7 +28,7 @@ check_version_record() {
 # zip's path.
 pack_zip() {
     local version folder stage zip
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$windows_build/CMakeCache.txt")
+    version=$(built_version)
     folder=Korinde-$version-win64
     stage=$windows_build/zip/$folder
     zip=$windows_build/$folder.zip
