@@ -22,20 +22,22 @@ std::string era_year_text(const AlmanacDay& almanac) {
 
 // "11月1日", "閏11月1日".
 std::string lunar_date_text(const AlmanacDay& almanac) {
-    return (almanac.leap_month ? "閏" : "") + std::to_string(almanac.lunar_month) + "月" +
-           std::to_string(almanac.lunar_day) + "日";
+    std::string text = almanac.leap_month ? "閏" : "";
+    return text += std::to_string(almanac.lunar_month) + "月" + std::to_string(almanac.lunar_day) + "日";
 }
 
 }  // namespace
 
 std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
     std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";
+    // Line by line, each appended (see signed_text).
     if (const auto almanac = almanac_day(year, month, day)) {
-        text += "\n" + era_year_text(*almanac) + full_width_space + "旧暦" + lunar_date_text(*almanac) +
-                full_width_space + std::string(almanac->rokuyo);
-        if (!almanac->solar_term.empty()) text += "\n" + std::string(almanac->solar_term);
+        text += '\n';
+        text += era_year_text(*almanac) + full_width_space + "旧暦" + lunar_date_text(*almanac) + full_width_space;
+        text += almanac->rokuyo;
+        if (!almanac->solar_term.empty()) (text += '\n') += almanac->solar_term;
     }
-    if (!holiday.empty()) text += "\n" + holiday;
+    if (!holiday.empty()) (text += '\n') += holiday;
     return text;
 }
 

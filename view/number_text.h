@@ -7,7 +7,12 @@
 namespace kyotu1 {
 
 // A space in the place of the sign when the number is not negative (" 11", "-3").
-inline std::string signed_text(int number) { return (number < 0 ? "" : " ") + std::to_string(number); }
+// Appended, not added to a temporary: GCC 12 warns falsely (-Wrestrict) about
+// a character string added to a std::string temporary.
+inline std::string signed_text(int number) {
+    std::string text = number < 0 ? "" : " ";
+    return text += std::to_string(number);
+}
 
 // At least `width` characters, `fill` in front: " 5", "12", "0005".
 inline std::string right_aligned(int number, std::size_t width, char fill = ' ') {
