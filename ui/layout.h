@@ -18,7 +18,9 @@ constexpr QRect to_pixels(Twips t) {
 }
 
 constexpr QSize client_area{1935 / twips_per_pixel, 2700 / twips_per_pixel};
-// The client area with a standard fixed frame and title bar around it.
+// The client area with a standard fixed frame and title bar around it: the
+// size the window is centred by before it is shown, as the frame is not known
+// yet.
 constexpr QSize outer_size{2025 / twips_per_pixel, 3075 / twips_per_pixel};
 
 constexpr Twips frame1{0, 0, 1935, 2175};

@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "ui/layout.h"
-
 namespace korinde {
 
 QPoint popup_position(QPoint pointer, QSize outer, QRect area) {
@@ -18,15 +16,24 @@ QPoint popup_position(QPoint pointer, QSize outer, QRect area) {
     return {x, y};
 }
 
-PopupBehaviour::PopupBehaviour(QWidget& window) : QObject(&window), window_(window) {
-    const QPoint pointer = QCursor::pos();
-    const QScreen* screen = QGuiApplication::screenAt(pointer);
+PopupBehaviour::PopupBehaviour(QWidget& window) : QObject(&window), window_(window), pointer_(QCursor::pos()) {
+    const QScreen* screen = QGuiApplication::screenAt(pointer_);
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) window.move(popup_position(pointer, layout::outer_size, screen->availableGeometry()));
+    if (screen != nullptr) area_ = screen->availableGeometry();
+    place(window.frameGeometry().size());
+    frame_known_.setSingleShot(true);
+    frame_known_.setInterval(0);
+    connect(&frame_known_, &QTimer::timeout, this, [this] { place(window_.frameGeometry().size()); });
     focus_settled_.setSingleShot(true);
     focus_settled_.setInterval(0);
     connect(&focus_settled_, &QTimer::timeout, this, &PopupBehaviour::close_unless_still_ours);
     qApp->installEventFilter(this);
+}
+
+void PopupBehaviour::place(QSize outer) {
+    if (area_.isEmpty()) return;
+    const QPoint corner = popup_position(pointer_, outer, area_);
+    if (corner != window_.frameGeometry().topLeft()) window_.move(corner);
 }
 
 bool PopupBehaviour::eventFilter(QObject* watched, QEvent* event) {
@@ -42,6 +49,7 @@ bool PopupBehaviour::eventFilter(QObject* watched, QEvent* event) {
     // so that the focus moving on from there still ends it.
     if (watched == &window_ && event->type() == QEvent::WindowUnblocked) window_.activateWindow();
     if (watched == &window_ && event->type() == QEvent::WindowDeactivate) focus_settled_.start();
+    if (watched == &window_ && event->type() == QEvent::Show) frame_known_.start();
     return QObject::eventFilter(watched, event);
 }
 

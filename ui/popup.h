@@ -19,16 +19,23 @@ QPoint popup_position(QPoint pointer, QSize outer, QRect area);
 
 class PopupBehaviour final : public QObject {
 public:
-    // Places the window at the pointer, on the pointer's screen, and watches it.
+    // Places the window at the pointer, on the pointer's screen, and watches
+    // it. Once it is shown, its real frame decides how far it moves in from
+    // the screen's edges.
     explicit PopupBehaviour(QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place(QSize outer);
     void close_unless_still_ours();
 
     QWidget& window_;
+    QPoint pointer_;
+    QRect area_;
+    // The frame is the desktop's, known once the window is shown.
+    QTimer frame_known_;
     // Which window has the focus is settled once the deactivation is through.
     QTimer focus_settled_;
 };

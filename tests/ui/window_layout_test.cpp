@@ -1,4 +1,5 @@
 // The window as it stands after start-up: places, texts, colours, focus.
+#include <QCursor>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -268,8 +269,17 @@ void WindowLayoutTest::popup_opens_at_the_pointer_inside_the_area() {
         {{300, 529}, {300, 325}}, {{900, 900}, {605, 325}}, {{605, 325}, {605, 325}},
     };
     for (const auto& [pointer, corner] : cases) {
-        QCOMPARE(korinde::popup_position(pointer, korinde::layout::outer_size, area), corner);
+        QCOMPARE(korinde::popup_position(pointer, QSize(135, 205), area), corner);
     }
+    // The window's own frame, once shown, decides: here, at the screen's
+    // corner, the bottom-right of the frame meets the corner exactly.
+    MessageRecorder recorder;
+    wincal window;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QCursor::setPos(screen.bottomRight());
+    new korinde::PopupBehaviour(window);
+    window.show();
+    QTRY_COMPARE(window.frameGeometry().bottomRight(), screen.bottomRight());
 }
 
 QTEST_MAIN(WindowLayoutTest)
