@@ -46,11 +46,6 @@ struct DayEntry {
     std::int8_t term;  // index into solar_term_names, or no_term
 };
 
-struct YearTable {
-    std::int32_t first_day;  // 1 January, JST days from 1970-01-01
-    std::array<DayEntry, 366> days;
-};
-
 std::int32_t day_number(chrono::year_month_day date) {
     return static_cast<std::int32_t>(chrono::sys_days{date}.time_since_epoch().count());
 }
@@ -58,44 +53,16 @@ std::int32_t day_number(chrono::year_month_day date) {
 // The lunar months that cover the year: those of its winter span, the month
 // holding its winter solstice (always the 11th), and when a further month
 // begins before the year ends, the numbering of the next span.
-std::vector<LunarMonth> months_covering(int year, std::int32_t last_day) {
-    const lunisolar::WinterSpan span = lunisolar::winter_span(year);
+std::vector<LunarMonth> months_covering(lunisolar::InstantDays& instants, int year, std::int32_t last_day) {
+    const lunisolar::WinterSpan span = instants.winter_span(year);
     std::vector<LunarMonth> months = span.months;
-    if (lunisolar::new_moon_day(span.next_lunation + 1) <= last_day) {
-        const std::vector<LunarMonth> next = lunisolar::winter_span(year + 1).months;
+    if (instants.new_moon_day(span.next_lunation + 1) <= last_day) {
+        const std::vector<LunarMonth> next = instants.winter_span(year + 1).months;
         months.insert(months.end(), next.begin(), next.end());
     } else {
-        months.push_back({lunisolar::new_moon_day(span.next_lunation), 11, false});
+        months.push_back({instants.new_moon_day(span.next_lunation), 11, false});
     }
     return months;
-}
-
-std::unique_ptr<YearTable> build_year(int year) {
-    auto table = std::make_unique<YearTable>();
-    table->first_day = day_number(chrono::year{year} / 1 / 1);
-    const std::int32_t last_day = day_number(chrono::year{year} / 12 / 31);
-    const std::vector<LunarMonth> months = months_covering(year, last_day);
-
-    std::size_t m = 0;
-    for (std::int32_t day = table->first_day; day <= last_day; ++day) {
-        while (m + 1 < months.size() && months[m + 1].first_day <= day) ++m;
-        const LunarMonth& month = months[m];
-        table->days.at(static_cast<std::size_t>(day - table->first_day)) = {
-            month.number, month.leap, static_cast<std::int8_t>(day - month.first_day + 1), no_term};
-    }
-    for (int index = 0; index < 24; ++index) {
-        const std::int32_t day = lunisolar::solar_term_day(year, index);
-        table->days.at(static_cast<std::size_t>(day - table->first_day)).term = static_cast<std::int8_t>(index);
-    }
-    return table;
-}
-
-// Each year is computed on first use and kept for the run (about 1.5 KB).
-const YearTable& year_table(int year) {
-    static std::array<std::unique_ptr<YearTable>, last_almanac_year - first_almanac_year + 1> tables;
-    std::unique_ptr<YearTable>& table = tables.at(static_cast<std::size_t>(year - first_almanac_year));
-    if (!table) table = build_year(year);
-    return *table;
 }
 
 const Era& era_of(chrono::year_month_day date) {
@@ -108,7 +75,37 @@ const Era& era_of(chrono::year_month_day date) {
 
 }  // namespace
 
-std::optional<AlmanacDay> almanac_day(std::int16_t year, std::int16_t month, std::int16_t day) {
+struct Almanac::YearTable {
+    std::int32_t first_day;  // 1 January, JST days from 1970-01-01
+    std::array<DayEntry, 366> days;
+};
+
+Almanac::Almanac() = default;
+Almanac::~Almanac() = default;
+
+const Almanac::YearTable& Almanac::year_table(int year) {
+    std::unique_ptr<YearTable>& table = years_.at(static_cast<std::size_t>(year - first_almanac_year));
+    if (table) return *table;
+    table = std::make_unique<YearTable>();
+    table->first_day = day_number(chrono::year{year} / 1 / 1);
+    const std::int32_t last_day = day_number(chrono::year{year} / 12 / 31);
+    const std::vector<LunarMonth> months = months_covering(instants_, year, last_day);
+
+    std::size_t m = 0;
+    for (std::int32_t day = table->first_day; day <= last_day; ++day) {
+        while (m + 1 < months.size() && months[m + 1].first_day <= day) ++m;
+        const LunarMonth& month = months[m];
+        table->days.at(static_cast<std::size_t>(day - table->first_day)) = {
+            month.number, month.leap, static_cast<std::int8_t>(day - month.first_day + 1), no_term};
+    }
+    for (int index = 0; index < 24; ++index) {
+        const std::int32_t day = instants_.solar_term_day(year, index);
+        table->days.at(static_cast<std::size_t>(day - table->first_day)).term = static_cast<std::int8_t>(index);
+    }
+    return *table;
+}
+
+std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, std::int16_t day) {
     const chrono::year_month_day date{chrono::year{year}, chrono::month(static_cast<unsigned>(month)),
                                       chrono::day(static_cast<unsigned>(day))};
     if (month < 1 || day < 1 || !date.ok()) throw std::out_of_range("no such date");
@@ -126,6 +123,11 @@ std::optional<AlmanacDay> almanac_day(std::int16_t year, std::int16_t month, std
         rokuyo_names.at(static_cast<std::size_t>((entry.lunar_month + entry.lunar_day) % 6)),
         entry.term == no_term ? std::string_view{} : solar_term_names.at(static_cast<std::size_t>(entry.term)),
     };
+}
+
+Almanac& run_almanac() {
+    static Almanac almanac;
+    return almanac;
 }
 
 }  // namespace kyotu1

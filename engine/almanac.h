@@ -4,9 +4,13 @@
 // Gregorian day, to 2100-12-31.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
+
+#include "engine/lunisolar.h"
 
 namespace kyotu1 {
 
@@ -23,10 +27,31 @@ struct AlmanacDay {
     std::string_view solar_term;  // the term that begins on the day, or empty
 };
 
-// The almanac of the Gregorian date, or nothing outside 1873 to 2100. The
-// first call for a year computes the whole year (a few milliseconds) and keeps
-// it; later calls only look it up. Throws std::out_of_range for a date that
-// does not exist.
-std::optional<AlmanacDay> almanac_day(std::int16_t year, std::int16_t month, std::int16_t day);
+// The almanac, computed a year at a time and kept for the object's life: the
+// first day asked of a year computes the whole year (a few milliseconds, about
+// 1.5 KB kept with the instants it needed); later days only look it up. Not
+// safe to use from two threads at once.
+class Almanac {
+public:
+    Almanac();
+    ~Almanac();
+    Almanac(const Almanac&) = delete;
+    Almanac& operator=(const Almanac&) = delete;
+
+    // The almanac of the Gregorian date, or nothing outside 1873 to 2100.
+    // Throws std::out_of_range for a date that does not exist.
+    std::optional<AlmanacDay> day(std::int16_t year, std::int16_t month, std::int16_t day);
+
+private:
+    struct YearTable;
+    const YearTable& year_table(int year);
+
+    lunisolar::InstantDays instants_;
+    std::array<std::unique_ptr<YearTable>, last_almanac_year - first_almanac_year + 1> years_;
+};
+
+// The run's almanac, kept from its first use to the end of the program, which
+// the window and the command line read; used from the main thread only.
+Almanac& run_almanac();
 
 }  // namespace kyotu1

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
 #include "engine/ephemeris.h"
 
@@ -19,18 +18,6 @@ constexpr double equinox_2000 = 78.8;
 // The principal terms from 大寒 (300°) to 小雪 (240°): those of one winter
 // span after its first month.
 constexpr std::array<int, 11> principal_terms_of_span = {20, 22, 0, 2, 4, 6, 8, 10, 12, 14, 16};
-
-// Instants are found once each and kept: a year's table needs some of its
-// neighbours' too, and a sweep of many years would otherwise find them again.
-std::map<int, std::int32_t>& term_days() {
-    static std::map<int, std::int32_t> days;
-    return days;
-}
-
-std::map<std::int32_t, std::int32_t>& new_moon_days() {
-    static std::map<std::int32_t, std::int32_t> days;
-    return days;
-}
 
 // Terms 19 to 23 (285° to 345°) fall in January to March, before the year's
 // March equinox; the others after it.
@@ -50,19 +37,19 @@ double solar_term_instant(int year, int index) {
     return ephemeris::sun_reaches(index * 15.0 * ERFA_DD2R, term_guess(year, index));
 }
 
-std::int32_t solar_term_day(int year, int index) {
-    auto [place, fresh] = term_days().try_emplace(year * 24 + index, 0);
+std::int32_t InstantDays::solar_term_day(int year, int index) {
+    auto [place, fresh] = term_days_.try_emplace(year * 24 + index, 0);
     if (fresh) place->second = ephemeris::jst_day(solar_term_instant(year, index));
     return place->second;
 }
 
-std::int32_t new_moon_day(std::int32_t lunation) {
-    auto [place, fresh] = new_moon_days().try_emplace(lunation, 0);
+std::int32_t InstantDays::new_moon_day(std::int32_t lunation) {
+    auto [place, fresh] = new_moon_days_.try_emplace(lunation, 0);
     if (fresh) place->second = ephemeris::jst_day(ephemeris::new_moon(lunation));
     return place->second;
 }
 
-WinterSpan winter_span(int year) {
+WinterSpan InstantDays::winter_span(int year) {
     const std::int32_t solstice_before = solar_term_day(year - 1, winter_solstice);
     const std::int32_t solstice = solar_term_day(year, winter_solstice);
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 namespace kyotu1::lunisolar {
@@ -17,12 +18,6 @@ inline constexpr int winter_solstice = 18;
 // The TT instant (days from J2000.0) of the solar term with the index
 // (0 to 23) in the Gregorian year.
 double solar_term_instant(int year, int index);
-
-// The JST day on which that term falls; found once and kept.
-std::int32_t solar_term_day(int year, int index);
-
-// The JST day of the new moon with the lunation number.
-std::int32_t new_moon_day(std::int32_t lunation);
 
 struct LunarMonth {
     std::int32_t first_day;
@@ -36,6 +31,22 @@ struct WinterSpan {
     std::vector<LunarMonth> months;
     std::int32_t next_lunation;  // begins the month holding the solstice of year
 };
-WinterSpan winter_span(int year);
+
+// The JST days of solar terms and new moons, each found once and kept for the
+// object's life: a year's months need some of its neighbours' instants too,
+// and a sweep of many years would otherwise find them again. One thread at a
+// time.
+class InstantDays {
+public:
+    // The JST day on which the solar term (0 to 23) of the year falls.
+    std::int32_t solar_term_day(int year, int index);
+    // The JST day of the new moon with the lunation number.
+    std::int32_t new_moon_day(std::int32_t lunation);
+    WinterSpan winter_span(int year);
+
+private:
+    std::map<int, std::int32_t> term_days_;
+    std::map<std::int32_t, std::int32_t> new_moon_days_;
+};
 
 }  // namespace kyotu1::lunisolar

@@ -31,7 +31,7 @@ std::string lunar_date_text(const AlmanacDay& almanac) {
 std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
     std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";
     // Line by line, each appended (see signed_text).
-    if (const auto almanac = almanac_day(year, month, day)) {
+    if (const auto almanac = run_almanac().day(year, month, day)) {
         text += '\n';
         text += era_year_text(*almanac) + full_width_space + "旧暦" + lunar_date_text(*almanac) + full_width_space;
         text += almanac->rokuyo;
@@ -46,7 +46,7 @@ std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month) {
     syukujitu_set(year);
     std::string list;
     for_each_day(year, month.value_or(1), month.value_or(12), [&](std::int16_t m, std::int16_t d) {
-        const AlmanacDay almanac = almanac_day(year, m, d).value();
+        const AlmanacDay almanac = run_almanac().day(year, m, d).value();
         list += iso_date(year, m, d) + "\t" + weekday_letter(yobi_keisan(year, m, d)) + "\t" + era_year_text(almanac) +
                 "\t" + lunar_date_text(almanac) + "\t" + std::string(almanac.rokuyo) + "\t" +
                 std::string(almanac.solar_term) + "\t" + holiday_name(m, d) + "\n";
