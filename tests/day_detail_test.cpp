@@ -72,6 +72,16 @@ TEST_F(DayDetail, CellReleaseReadsTheCaption) {
         kyotu1::day_cell_released(r.caption, r.button);
         EXPECT_EQ(recorder.shown.size(), r.shows ? 1U : 0U) << "'" << r.caption << "' button " << r.button;
     }
+    // After 2100 every day the caption names warns, holiday or not: the days
+    // 1 to 31 and no others.
+    kyotu1::disp_year = 2101;
+    for (const Release& r : {Release{"31", 1, true}, Release{"30", 1, true}, Release{"32", 1, false},
+                             Release{"0", 1, false}, Release{"00", 1, false}}) {
+        recorder.shown.clear();
+        kyotu1::day_cell_released(r.caption, r.button);
+        EXPECT_EQ(recorder.texts(), r.shows ? std::vector<std::string>{"2100年までです！"} : std::vector<std::string>{})
+            << "'" << r.caption << "' in 2101";
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "engine/message_box.h"
 #include "engine/run_state.h"
 #include "support/message_recorder.h"
+#include "view/accessible_names.h"
 #include "view/month_grid.h"
 
 namespace {
@@ -64,6 +66,13 @@ TEST(DayCaption, RightAlignedInTwoCharacters) {
     EXPECT_EQ(kyotu1::day_caption(31), "31");
 }
 
+TEST(WeekdayNames, TheSevenDaysAndNoOther) {
+    EXPECT_EQ(kyotu1::weekday_letter(0), "日");
+    EXPECT_EQ(kyotu1::weekday_name(6), "土曜日");
+    EXPECT_THROW(kyotu1::weekday_letter(7), std::out_of_range);
+    EXPECT_THROW(kyotu1::weekday_letter(-1), std::out_of_range);
+}
+
 struct Colouring {
     const char* what;
     std::int16_t year, month;
@@ -100,6 +109,7 @@ TEST_F(MonthGrid, Colours) {
             if (c.light_red.contains(j)) expected = colour_light_red;
             if (c.cyan.contains(j)) expected = colour_cyan;
             EXPECT_EQ(grid.cells[j].back_colour, expected) << c.what << ": cell " << j;
+            EXPECT_EQ(grid.cells[j].spoken_name.ends_with(" 今日"), c.cyan.contains(j)) << c.what << ": cell " << j;
         }
     }
 }

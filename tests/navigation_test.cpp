@@ -3,10 +3,23 @@
 #include <string>
 #include <vector>
 
+#include "engine/holidays.h"
 #include "engine/run_state.h"
 #include "view/navigation.h"
 
 namespace {
+
+// Read before any test runs: a run starts with month steps, the calendar in
+// view and the built-in rules.
+const std::int16_t key_mode_at_start = kyotu1::key_mode;
+const std::int16_t panel_swapped_at_start = kyotu1::panel_swapped;
+const kyotu1::HolidayLaw law_at_start = kyotu1::holiday_law;
+
+TEST(RunState, StartsWithMonthStepsTheCalendarAndTheBuiltInRules) {
+    EXPECT_EQ(key_mode_at_start, 0);
+    EXPECT_EQ(panel_swapped_at_start, 0);
+    EXPECT_EQ(law_at_start, kyotu1::HolidayLaw::builtin);
+}
 
 struct Step {
     std::int16_t key_mode;
@@ -52,6 +65,24 @@ TEST(Navigation, StepsByMonthYearAndDecade) {
         EXPECT_EQ(kyotu1::disp_year, s.new_year) << what;
         EXPECT_EQ(kyotu1::disp_month, s.new_month) << what;
         EXPECT_EQ(kyotu1::key_mode, s.key_mode) << what << ": a click never changes the mode";
+    }
+}
+
+// The first month is today's; a clock outside the supported years starts at
+// the nearer end.
+TEST(Navigation, StartsAtTodaysMonthWithinTheYears) {
+    struct Start {
+        kyotu1::ClockDate today;
+        std::int16_t year, month;
+    };
+    const Start starts[] = {
+        {{2026, 12, 9}, 2026, 12}, {{1, 5, 1}, 1, 5},         {{0, 5, 1}, 1, 1},
+        {{-3, 7, 1}, 1, 1},        {{32767, 5, 1}, 32767, 5}, {{32768, 5, 1}, 32767, 12},
+    };
+    for (const Start& s : starts) {
+        kyotu1::start_at(s.today);
+        EXPECT_EQ(kyotu1::disp_year, s.year) << s.today.year;
+        EXPECT_EQ(kyotu1::disp_month, s.month) << s.today.year;
     }
 }
 

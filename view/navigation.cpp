@@ -48,10 +48,9 @@ void modifier_key_up(std::int16_t mask) {
 // anything changes.
 bool step_months(std::int32_t months) {
     const std::int32_t index = disp_year * 12 + (disp_month - 1) + months;  // months from January of year 0
-    const std::int32_t year = index >= 0 ? index / 12 : (index - 11) / 12;
-    if (year < min_year || year > max_year) return false;
-    disp_year = checked_narrow<std::int16_t>(year);
-    disp_month = checked_narrow<std::int16_t>(index - year * 12 + 1);
+    if (index < min_year * 12 || index >= (max_year + 1) * 12) return false;
+    disp_year = checked_narrow<std::int16_t>(index / 12);
+    disp_month = checked_narrow<std::int16_t>(index % 12 + 1);
     return true;
 }
 
