@@ -4,6 +4,7 @@
 // formula, and the substitute and citizens' holidays that follow from them.
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 #include "engine/calendar.h"
@@ -121,8 +122,12 @@ bool in_force(std::int16_t year, std::int16_t month, std::int16_t day) {
     return date_key(year, month, day) >= law_in_force;
 }
 
+// No two of the law's holidays share a day: one that would is a fault in the
+// tables above, not a day to overwrite.
 void place_if_in_force(std::int16_t year, std::int16_t month, std::int16_t day, std::string_view name) {
-    if (in_force(year, month, day)) place_holiday(month, day, name);
+    if (!in_force(year, month, day)) return;
+    if (holiday_flag(month, day) != 0) throw std::logic_error("two of the law's holidays on one day");
+    place_holiday(month, day, name);
 }
 
 std::int16_t day_of(const LawHoliday& holiday, std::int16_t year) {
@@ -152,7 +157,7 @@ void place_law_holidays(std::int16_t year) {
     place_equinox(year, 3, &EquinoxConstants::vernal, "春分の日");
     place_equinox(year, 9, &EquinoxConstants::autumnal, "秋分の日");
     for (const OneOffDay& day : one_off_days) {
-        if (day.year == year) place_holiday(day.month, day.day, day.name);
+        if (day.year == year) place_if_in_force(year, day.month, day.day, day.name);
     }
 }
 

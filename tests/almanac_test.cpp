@@ -3,8 +3,10 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "engine/almanac.h"
+#include "engine/ephemeris.h"
 
 namespace {
 
@@ -131,6 +133,21 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
     }
     // Seven leap months in every 19 years.
     EXPECT_NEAR(leap_months, 228 * 7 / 19, 2);
+}
+
+// ΔT, which decides the Japanese day of every instant, against the values
+// published from observation (Espenak and Meeus's table to 2005, the IERS's
+// after), at the start of each year: within 0.7 s up to 2010, and 1.5 s in
+// 2015, where the polynomial begins to drift from what was measured.
+TEST(DeltaT, AgreesWithObservedValues) {
+    const std::pair<int, double> observed[] = {
+        {1870, 1.61},  {1880, -5.40}, {1890, -5.87}, {1900, -2.72}, {1910, 10.46}, {1920, 21.16},
+        {1930, 24.02}, {1940, 24.33}, {1950, 29.15}, {1960, 33.15}, {1970, 40.18}, {1980, 50.54},
+        {1990, 56.86}, {2000, 63.83}, {2005, 64.69}, {2010, 66.07},
+    };
+    const auto delta_t = [](int year) { return kyotu1::ephemeris::delta_t_seconds((year - 2000) * 365.25); };
+    for (const auto& [year, seconds] : observed) EXPECT_NEAR(delta_t(year), seconds, 0.7) << year;
+    EXPECT_NEAR(delta_t(2015), 67.64, 1.5);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // Today's holiday law, worked out by hand from the Act and its amendments.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <tuple>
 
+#include "engine/calendar.h"
 #include "engine/holidays.h"
 #include "support/message_recorder.h"
 #include "view/holiday_list.h"
@@ -107,6 +110,74 @@ TEST_F(CurrentLaw, BoundaryDays) {
     for (const auto& c : cases) {
         kyotu1::syukujitu_set(c.year);
         EXPECT_EQ(kyotu1::holiday_name(c.month, c.day), c.name) << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+// Every holiday the law names, from the year its rule took effect to the year
+// it ended, and no other: a table of its own against the tables the rules fill.
+TEST_F(CurrentLaw, EachHolidayInItsYearsOnly) {
+    struct Rule {
+        const char* name;
+        int month, day;  // day 0: the nth Monday
+        int nth_monday, first, last;
+    };
+    const Rule rules[] = {
+        {"元日", 1, 1, 0, 1949, 2100},
+        {"成人の日", 1, 15, 0, 1949, 1999},
+        {"成人の日", 1, 0, 2, 2000, 2100},
+        {"建国記念の日", 2, 11, 0, 1967, 2100},
+        {"天皇誕生日", 2, 23, 0, 2020, 2100},
+        {"天皇誕生日", 4, 29, 0, 1949, 1988},
+        {"みどりの日", 4, 29, 0, 1989, 2006},
+        {"昭和の日", 4, 29, 0, 2007, 2100},
+        {"憲法記念日", 5, 3, 0, 1949, 2100},
+        {"みどりの日", 5, 4, 0, 2007, 2100},
+        {"こどもの日", 5, 5, 0, 1949, 2100},
+        {"海の日", 7, 20, 0, 1996, 2002},
+        {"海の日", 7, 0, 3, 2003, 2019},
+        {"海の日", 7, 23, 0, 2020, 2020},
+        {"スポーツの日", 7, 24, 0, 2020, 2020},
+        {"海の日", 7, 22, 0, 2021, 2021},
+        {"スポーツの日", 7, 23, 0, 2021, 2021},
+        {"海の日", 7, 0, 3, 2022, 2100},
+        {"山の日", 8, 11, 0, 2016, 2019},
+        {"山の日", 8, 10, 0, 2020, 2020},
+        {"山の日", 8, 8, 0, 2021, 2021},
+        {"山の日", 8, 11, 0, 2022, 2100},
+        {"敬老の日", 9, 15, 0, 1966, 2002},
+        {"敬老の日", 9, 0, 3, 2003, 2100},
+        {"体育の日", 10, 10, 0, 1966, 1999},
+        {"体育の日", 10, 0, 2, 2000, 2019},
+        {"スポーツの日", 10, 0, 2, 2022, 2100},
+        {"文化の日", 11, 3, 0, 1948, 2100},
+        {"勤労感謝の日", 11, 23, 0, 1948, 2100},
+        {"天皇誕生日", 12, 23, 0, 1989, 2018},
+        {"結婚の儀", 4, 10, 0, 1959, 1959},
+        {"大喪の礼", 2, 24, 0, 1989, 1989},
+        {"即位礼正殿の儀", 11, 12, 0, 1990, 1990},
+        {"結婚の儀", 6, 9, 0, 1993, 1993},
+        {"即位の日", 5, 1, 0, 2019, 2019},
+        {"即位礼正殿の儀", 10, 22, 0, 2019, 2019},
+    };
+    using Holiday = std::tuple<int, int, std::string>;
+    for (int y = 1948; y <= 2100; ++y) {
+        const auto year = static_cast<std::int16_t>(y);
+        std::set<Holiday> expected;
+        for (const Rule& r : rules) {
+            if (y < r.first || y > r.last) continue;
+            const int first_monday = 1 + (8 - kyotu1::yobi_keisan(year, static_cast<std::int16_t>(r.month), 1)) % 7;
+            expected.emplace(r.month, r.day != 0 ? r.day : first_monday + 7 * (r.nth_monday - 1), r.name);
+        }
+        kyotu1::syukujitu_set(year);
+        std::set<Holiday> placed;
+        for (int m = 1; m <= 12; ++m) {
+            for (int d = 1; d <= 31; ++d) {
+                const std::string& name = kyotu1::holiday_name(m, d);
+                const bool equinox = name == "春分の日" || name == "秋分の日";
+                if (kyotu1::holiday_kind(m, d) == kyotu1::HolidayKind::law && !equinox) placed.emplace(m, d, name);
+            }
+        }
+        EXPECT_EQ(placed, expected) << y;
     }
 }
 

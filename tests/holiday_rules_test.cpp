@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "engine/day_tables.h"
 #include "engine/holidays.h"
 #include "support/message_recorder.h"
 
@@ -169,6 +171,25 @@ TEST_F(HolidayRules, SeptemberCitizensHolidayListsMatchTheirReason) {
     }
 }
 
+// The built-in equinox lists hold exactly the days that today's law works out
+// by its formula, in every year from 2000 to 2100.
+TEST_F(HolidayRules, EquinoxListsAgreeWithTheFormula) {
+    const auto equinoxes = [](std::int16_t year, kyotu1::HolidayLaw law) {
+        kyotu1::holiday_law = law;
+        const Holidays all = holidays_of(year);
+        kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
+        std::vector<std::pair<int, int>> days;
+        for (const auto& [date, name] : all) {
+            if (name == "春分の日" || name == "秋分の日") days.push_back(date);
+        }
+        return days;
+    };
+    for (int y = 2000; y <= 2100; ++y) {
+        const auto year = static_cast<std::int16_t>(y);
+        EXPECT_EQ(equinoxes(year, kyotu1::HolidayLaw::builtin), equinoxes(year, kyotu1::HolidayLaw::current)) << y;
+    }
+}
+
 TEST_F(HolidayRules, RebuildLeavesNothingOfThePreviousYear) {
     kyotu1::syukujitu_set(1993);
     kyotu1::syukujitu_set(2049);
@@ -224,6 +245,24 @@ class StartState : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new StartState);  // gtest owns it
 
 TEST(DayTables, EmptyBeforeTheFirstRebuild) { EXPECT_TRUE(tables_empty_at_start); }
+
+// A holiday goes on a day of the calendar only, and a reset takes every one
+// away, its kind with it.
+TEST(DayTables, PlacedOnCalendarDaysAndResetWhole) {
+    const std::pair<std::int16_t, std::int16_t> outside[] = {{0, 1}, {13, 1}, {1, 0}, {1, 32}};
+    for (const auto& [m, d] : outside) {
+        EXPECT_THROW(kyotu1::place_holiday(m, d, "x", kyotu1::HolidayKind::law), std::out_of_range) << m << "/" << d;
+    }
+    kyotu1::place_holiday(12, 31, "x", kyotu1::HolidayKind::substitute);
+    kyotu1::place_holiday(1, 1, "y", kyotu1::HolidayKind::citizens);
+    EXPECT_EQ(kyotu1::holiday_kind(12, 31), kyotu1::HolidayKind::substitute);
+    kyotu1::reset_day_tables();
+    for (const auto& [m, d] : {std::pair{12, 31}, std::pair{1, 1}}) {
+        EXPECT_EQ(kyotu1::holiday_flag(m, d), 0);
+        EXPECT_EQ(kyotu1::holiday_name(m, d), "");
+        EXPECT_EQ(kyotu1::holiday_kind(m, d), kyotu1::HolidayKind::none);
+    }
+}
 
 TEST(DayTables, IndicesOutsideTheTablesThrow) {
     const std::pair<int, int> outside[] = {{-1, 1}, {14, 1}, {1, -1}, {1, 33}, {32767, 0}, {0, -32768}};
