@@ -52,6 +52,7 @@ TEST_F(MonthGrid, DaysLandInTheirCells) {
             EXPECT_EQ(cell.visible, inside) << s.title << " cell " << j;
             const std::string caption = inside ? kyotu1::day_caption(static_cast<int>(j - s.first_cell + 1)) : "";
             EXPECT_EQ(cell.caption, caption) << s.title << " cell " << j;
+            EXPECT_EQ(cell.day, inside ? static_cast<int>(j - s.first_cell + 1) : 0) << s.title << " cell " << j;
             if (!inside) {
                 EXPECT_EQ(cell.back_colour, colour_white) << s.title << " cell " << j;
             }

@@ -18,9 +18,10 @@ std::optional<std::int16_t> caption_day(std::string_view caption) {
     if (first == std::string_view::npos) return std::nullopt;
     caption = caption.substr(first, caption.find_last_not_of(' ') - first + 1);
 
+    const char* const caption_end = caption.data() + caption.size();
     std::int16_t day = 0;
-    const auto [end, error] = std::from_chars(caption.data(), caption.data() + caption.size(), day);
-    if (error != std::errc{} || end != caption.data() + caption.size()) return std::nullopt;
+    const auto [end, error] = std::from_chars(caption.data(), caption_end, day);
+    if (error != std::errc{} || end != caption_end) return std::nullopt;
     if (day < 1 || day > 31) return std::nullopt;
     return day;
 }
