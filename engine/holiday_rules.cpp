@@ -67,16 +67,9 @@ bool listed(const std::array<std::int16_t, N>& years, std::int16_t year) {
     return std::ranges::find(years, year) != years.end();
 }
 
-// Places the holiday on the n-th Monday of the month, looked up by the weekday
-// of the month's first day.
 void place_on_monday(std::int16_t year, std::int16_t month, const std::array<std::int16_t, 7>& monday_table,
                      std::string_view name) {
-    const std::int16_t weekday = yobi_keisan(year, month, 1);
-    if (weekday < sunday || weekday > saturday) {
-        msg_box("バグです", mb_ok_only, "");
-        return;
-    }
-    place_holiday(month, monday_table[static_cast<std::size_t>(weekday)], name);
+    place_on_monday_after(month, yobi_keisan(year, month, 1), monday_table, name);
 }
 
 void place_fixed_holidays() {
@@ -131,6 +124,15 @@ void place_respect_for_the_aged_day(std::int16_t year) {
 }
 
 }  // namespace
+
+void place_on_monday_after(std::int16_t month, std::int16_t first_weekday,
+                           const std::array<std::int16_t, 7>& monday_table, std::string_view name) {
+    if (first_weekday < sunday || first_weekday > saturday) {
+        msg_box("バグです", mb_ok_only, "");
+        return;
+    }
+    place_holiday(month, monday_table[static_cast<std::size_t>(first_weekday)], name);
+}
 
 void place_builtin_holidays(std::int16_t year) {
     place_fixed_holidays();

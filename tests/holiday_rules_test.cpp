@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "engine/day_tables.h"
+#include "engine/holiday_laws.h"
 #include "engine/holidays.h"
+#include "engine/mondays.h"
 #include "support/message_recorder.h"
 
 namespace {
@@ -218,6 +220,25 @@ TEST_F(HolidayRules, WarnsBeforeEveryRebuildAfter2100) {
 
     kyotu1::syukujitu_set(32767);
     EXPECT_EQ(recorder.shown.size(), 2U);
+}
+
+// A weekday the arithmetic never gives is reported, and nothing is placed;
+// the seven real ones take their Monday.
+TEST_F(HolidayRules, MondayRuleReportsAnImpossibleWeekday) {
+    for (const std::int16_t weekday : {std::int16_t{-1}, std::int16_t{7}}) {
+        kyotu1::reset_day_tables();
+        recorder.shown.clear();
+        kyotu1::place_on_monday_after(1, weekday, kyotu1::second_monday, "成人の日");
+        EXPECT_EQ(recorder.shown, (std::vector<korinde_test::ShownBox>{{"バグです", 0, ""}})) << weekday;
+        EXPECT_TRUE(table_contents().empty()) << weekday;
+    }
+    recorder.shown.clear();
+    for (const std::int16_t weekday : {std::int16_t{0}, std::int16_t{6}}) {
+        kyotu1::reset_day_tables();
+        kyotu1::place_on_monday_after(1, weekday, kyotu1::second_monday, "成人の日");
+        EXPECT_EQ(kyotu1::holiday_name(1, weekday == 0 ? 9 : 10), "成人の日") << weekday;
+    }
+    EXPECT_TRUE(recorder.shown.empty());
 }
 
 TEST_F(HolidayRules, RefusesYearsBeforeOne) {
