@@ -71,7 +71,7 @@ WinterSpan InstantDays::winter_span(int year) {
     std::int8_t number = 11;
     span.months.push_back({starts[0], number, false});
     for (std::size_t i = 1; i < count; ++i) {
-        if (!leap_placed && !holds_principal_term(principal_days, starts[i], starts[i + 1])) {
+        if (!leap_placed && !holds_principal_term(principal_days, starts[i], starts.at(i + 1))) {
             leap_placed = true;
             span.months.push_back({starts[i], number, true});
             continue;
