@@ -50,18 +50,12 @@ std::int32_t day_number(chrono::year_month_day date) {
     return static_cast<std::int32_t>(chrono::sys_days{date}.time_since_epoch().count());
 }
 
-// The lunar months that cover the year: those of its winter span, the month
-// holding its winter solstice (always the 11th), and when a further month
-// begins before the year ends, the numbering of the next span.
-std::vector<LunarMonth> months_covering(lunisolar::InstantDays& instants, int year, std::int32_t last_day) {
-    const lunisolar::WinterSpan span = instants.winter_span(year);
-    std::vector<LunarMonth> months = span.months;
-    if (instants.new_moon_day(span.next_lunation + 1) <= last_day) {
-        const std::vector<LunarMonth> next = instants.winter_span(year + 1).months;
-        months.insert(months.end(), next.begin(), next.end());
-    } else {
-        months.push_back({instants.new_moon_day(span.next_lunation), 11, false});
-    }
+// The lunar months that cover the year: those of its winter span, then those
+// of the next, which begins with the month holding the year's winter solstice.
+std::vector<LunarMonth> months_covering(lunisolar::InstantDays& instants, int year) {
+    std::vector<LunarMonth> months = instants.winter_span(year).months;
+    const std::vector<LunarMonth> next = instants.winter_span(year + 1).months;
+    months.insert(months.end(), next.begin(), next.end());
     return months;
 }
 
@@ -89,7 +83,7 @@ const Almanac::YearTable& Almanac::year_table(int year) {
     table = std::make_unique<YearTable>();
     table->first_day = day_number(chrono::year{year} / 1 / 1);
     const std::int32_t last_day = day_number(chrono::year{year} / 12 / 31);
-    const std::vector<LunarMonth> months = months_covering(instants_, year, last_day);
+    const std::vector<LunarMonth> months = months_covering(instants_, year);
 
     std::size_t m = 0;
     for (std::int32_t day = table->first_day; day <= last_day; ++day) {

@@ -72,7 +72,12 @@ TEST(Almanac, EraYearsAndRange) {
         EXPECT_EQ(day->era, c.era->first) << c.year << "-" << c.month << "-" << c.day;
         EXPECT_EQ(day->era_year, c.era->second) << c.year << "-" << c.month << "-" << c.day;
     }
-    EXPECT_THROW(almanac.day(2026, 2, 29), std::out_of_range);
+    // Numbers that no date has, however they wrap into the calendar's own types.
+    for (const auto& [month, day] : {std::pair{2, 29}, std::pair{-255, 1}, std::pair{1, -255}, std::pair{0, 1}}) {
+        EXPECT_THROW(almanac.day(2026, static_cast<std::int16_t>(month), static_cast<std::int16_t>(day)),
+                     std::out_of_range)
+            << month << "/" << day;
+    }
 }
 
 // Every day of the range: lunar days count on from 1 in months of 29 or 30
