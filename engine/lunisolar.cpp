@@ -66,7 +66,7 @@ WinterSpan InstantDays::winter_span(int year) {
     for (const int index : principal_terms_of_span) principal_days.push_back(solar_term_day(year, index));
 
     const std::size_t count = starts.size() - 1;  // 12 or 13
-    WinterSpan span{{}, lunation - 1};
+    WinterSpan span;
     bool leap_placed = count == 12;
     std::int8_t number = 11;
     span.months.push_back({starts[0], number, false});

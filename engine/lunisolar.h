@@ -29,7 +29,6 @@ struct LunarMonth {
 // including, the one holding that of year: 12 or 13, the first numbered 11.
 struct WinterSpan {
     std::vector<LunarMonth> months;
-    std::int32_t next_lunation;  // begins the month holding the solstice of year
 };
 
 // The JST days of solar terms and new moons, each found once and kept for the
