@@ -1,0 +1,130 @@
+// The ephemeris under the almanac: ΔT, the root finds, and the apparent
+// places, the last against ERFA's own apparent-place path.
+#include <gtest/gtest.h>
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "engine/ephemeris.h"
+#include "engine/lunisolar.h"
+
+namespace {
+
+// ΔT, which decides the Japanese day of every instant, against the values
+// published from observation (Espenak and Meeus's table to 2005, the IERS's
+// after), at the start of each year: within 0.7 s up to 2010, and 1.5 s in
+// 2015, where the polynomial begins to drift from what was measured.
+TEST(DeltaT, AgreesWithObservedValues) {
+    const std::pair<int, double> observed[] = {
+        {1870, 1.61},  {1880, -5.40}, {1890, -5.87}, {1900, -2.72}, {1910, 10.46}, {1920, 21.16},
+        {1930, 24.02}, {1940, 24.33}, {1950, 29.15}, {1960, 33.15}, {1970, 40.18}, {1980, 50.54},
+        {1990, 56.86}, {2000, 63.83}, {2005, 64.69}, {2010, 66.07},
+    };
+    const auto delta_t = [](int year) { return kyotu1::ephemeris::delta_t_seconds((year - 2000) * 365.25); };
+    for (const auto& [year, seconds] : observed) EXPECT_NEAR(delta_t(year), seconds, 0.7) << year;
+    EXPECT_NEAR(delta_t(2015), 67.64, 1.5);
+}
+
+// ΔT is smooth: its pieces join within 0.1 s, and nowhere from 1860 to 2150
+// does it jump.
+TEST(DeltaT, RunsOnWithoutAJump) {
+    const auto delta_t = [](double year) { return kyotu1::ephemeris::delta_t_seconds((year - 2000) * 365.25); };
+    for (double y = 1860; y < 2150; y += 0.001) ASSERT_NEAR(delta_t(y + 0.001), delta_t(y), 0.1) << y;
+}
+
+// The searches end on their targets, the Sun's longitude at a solar term and
+// the elongation at a new moon each within 0.01″; a rough instant finds the
+// nearest lunation; noon of a JST day lies in that day.
+TEST(Ephemeris, SearchesEndOnTheirTargets) {
+    namespace ephemeris = kyotu1::ephemeris;
+    constexpr double arc_100th_second = 4.8e-8;  // radians
+    for (const int year : {1873, 1950, 2026, 2100}) {
+        for (const int index : {0, 6, 18, 23}) {
+            const double tt = kyotu1::lunisolar::solar_term_instant(year, index);
+            const double off = ephemeris::sun_apparent_longitude(tt).angle - index * 15.0 * std::numbers::pi / 180;
+            EXPECT_NEAR(std::remainder(off, 2 * std::numbers::pi), 0.0, arc_100th_second) << year << " " << index;
+        }
+    }
+    for (const std::int32_t lunation : {-1583, -400, 0, 333, 1261}) {
+        const double tt = ephemeris::new_moon(lunation);
+        const double off = ephemeris::moon_elongation(tt).angle;
+        EXPECT_NEAR(std::remainder(off, 2 * std::numbers::pi), 0.0, arc_100th_second) << lunation;
+        EXPECT_EQ(ephemeris::lunation_near(tt - 10), lunation);
+        EXPECT_EQ(ephemeris::lunation_near(tt + 10), lunation);
+    }
+    for (const std::int32_t day : {-35000, 0, 20796, 47000}) {
+        EXPECT_EQ(ephemeris::jst_day(ephemeris::tt_of_jst_day(day)), day);
+    }
+}
+
+// The Sun's and the Moon's places as ERFA's own apparent-place path finds
+// them: the Sun where it stood one light time ago seen from where the Earth
+// is now, shifted by the aberration of the Earth's barycentric velocity
+// (eraAb); the Moon where it stood one light time ago. Near perihelion and
+// aphelion, where the light time differs most from its mean, within 0.002″.
+// NOLINTBEGIN(modernize-avoid-c-arrays): ERFA's vectors are C arrays.
+double ecliptic_longitude_of_date(double p[3], double tt) {
+    double rm[3][3];
+    eraEcm06(ERFA_DJ00, tt, rm);
+    double e[3];
+    eraRxp(rm, p, e);
+    return eraAnp(std::atan2(e[1], e[0]));
+}
+
+double sun_by_erfa(double tt) {
+    double helio[2][3];
+    double bary[2][3];
+    eraEpv00(ERFA_DJ00, tt, helio, bary);
+    double sun[3];
+    double light_time = 0.0;
+    for (int pass = 0; pass < 3; ++pass) {
+        double then_helio[2][3];
+        double then_bary[2][3];
+        eraEpv00(ERFA_DJ00, tt - light_time, then_helio, then_bary);
+        for (int i = 0; i < 3; ++i) sun[i] = (then_bary[0][i] - then_helio[0][i]) - bary[0][i];
+        light_time = eraPm(sun) * ERFA_AULT / ERFA_DAYSEC;
+    }
+    double direction[3];
+    double distance = 0.0;
+    eraPn(sun, &distance, direction);
+    double velocity[3];
+    eraSxp(ERFA_AULT / ERFA_DAYSEC, bary[1], velocity);  // in units of c
+    double apparent[3];
+    eraAb(direction, velocity, eraPm(helio[0]), std::sqrt(1.0 - eraPm(velocity) * eraPm(velocity)), apparent);
+    double dpsi = 0.0;
+    double deps = 0.0;
+    eraNut00b(ERFA_DJ00, tt, &dpsi, &deps);
+    return eraAnp(ecliptic_longitude_of_date(apparent, tt) + dpsi);
+}
+
+double moon_by_erfa(double tt) {
+    double moon[2][3];
+    eraMoon98(ERFA_DJ00, tt, moon);
+    eraMoon98(ERFA_DJ00, tt - eraPm(moon[0]) * ERFA_AULT / ERFA_DAYSEC, moon);
+    return ecliptic_longitude_of_date(moon[0], tt);
+}
+// NOLINTEND(modernize-avoid-c-arrays)
+
+TEST(Ephemeris, ApparentPlacesAgreeWithErfasOwnPath) {
+    namespace ephemeris = kyotu1::ephemeris;
+    constexpr double arc_500th_second = 1e-8;  // radians
+    // 3 January and 4 July of 1900, 2026 and 2100, TT days from J2000.
+    for (const double tt : {-36520.0, -36338.0, 9498.0, 9680.0, 36527.0, 36709.0}) {
+        const double sun = ephemeris::sun_apparent_longitude(tt).angle;
+        EXPECT_NEAR(std::remainder(sun - sun_by_erfa(tt), 2 * std::numbers::pi), 0.0, arc_500th_second) << tt;
+        // The elongation leaves nutation out, which moves both bodies alike.
+        double dpsi = 0.0;
+        double deps = 0.0;
+        eraNut00b(ERFA_DJ00, tt, &dpsi, &deps);
+        const double elongation = moon_by_erfa(tt) - (sun_by_erfa(tt) - dpsi);
+        EXPECT_NEAR(std::remainder(ephemeris::moon_elongation(tt).angle - elongation, 2 * std::numbers::pi), 0.0,
+                    arc_500th_second)
+            << tt;
+    }
+}
+
+}  // namespace
