@@ -16,9 +16,9 @@ constexpr std::size_t day_slots = 33;    // 0 to 32
 template <typename Cell>
 using DayTable = std::array<std::array<Cell, day_slots>, month_slots>;
 
-DayTable<std::int16_t> flag_table{};  // zero: every day empty
 DayTable<std::string> name_table;
-DayTable<HolidayKind> kind_table{};  // zero: HolidayKind::none
+// A day is a holiday when it has a kind; zero is HolidayKind::none.
+DayTable<HolidayKind> kind_table{};
 
 std::size_t month_index(int month) {
     if (month < 0 || static_cast<std::size_t>(month) >= month_slots) {
@@ -36,7 +36,7 @@ std::size_t day_index(int day) {
 
 }  // namespace
 
-std::int16_t holiday_flag(int month, int day) { return flag_table[month_index(month)][day_index(day)]; }
+std::int16_t holiday_flag(int month, int day) { return holiday_kind(month, day) == HolidayKind::none ? 0 : 1; }
 
 const std::string& holiday_name(int month, int day) { return name_table[month_index(month)][day_index(day)]; }
 
@@ -45,7 +45,6 @@ HolidayKind holiday_kind(int month, int day) { return kind_table[month_index(mon
 void reset_day_tables() {
     for (std::size_t m = 0; m <= 12; ++m) {
         for (std::size_t d = 0; d <= 31; ++d) {
-            flag_table[m][d] = 0;
             name_table[m][d].clear();
             kind_table[m][d] = HolidayKind::none;
         }
@@ -56,9 +55,9 @@ void place_holiday(std::int16_t month, std::int16_t day, std::string_view name, 
     if (month < 1 || month > 12 || day < 1 || day > 31) {
         throw std::out_of_range("holiday placed outside the calendar");
     }
+    if (kind == HolidayKind::none) throw std::invalid_argument("a holiday without a kind");
     const std::size_t m = month_index(month);
     const std::size_t d = day_index(day);
-    flag_table[m][d] = 1;
     name_table[m][d] = name;
     kind_table[m][d] = kind;
 }

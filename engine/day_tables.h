@@ -12,7 +12,8 @@ namespace kyotu1 {
 // are never written, so they stay empty from the start.
 void reset_day_tables();
 
-// Marks the day a holiday: sets its flag to 1, its name and its kind together.
+// Marks the day a holiday: sets its name and its kind (which its flag is read
+// from) together; a kind of none is refused.
 void place_holiday(std::int16_t month, std::int16_t day, std::string_view name, HolidayKind kind = HolidayKind::law);
 
 }  // namespace kyotu1

@@ -274,6 +274,7 @@ TEST(DayTables, PlacedOnCalendarDaysAndResetWhole) {
     for (const auto& [m, d] : outside) {
         EXPECT_THROW(kyotu1::place_holiday(m, d, "x", kyotu1::HolidayKind::law), std::out_of_range) << m << "/" << d;
     }
+    EXPECT_THROW(kyotu1::place_holiday(1, 1, "x", kyotu1::HolidayKind::none), std::invalid_argument);
     kyotu1::place_holiday(12, 31, "x", kyotu1::HolidayKind::substitute);
     kyotu1::place_holiday(1, 1, "y", kyotu1::HolidayKind::citizens);
     EXPECT_EQ(kyotu1::holiday_kind(12, 31), kyotu1::HolidayKind::substitute);

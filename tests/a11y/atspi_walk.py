@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Walks the running calendar on the AT-SPI bus, as a screen reader does.
 
-Checks the window, the hidden text box, every day cell of today's month and
-the press actions, and opens a holiday's detail through its cell's action.
-Exits 1 with a line for each fault it finds."""
+Checks what only the bus shows (the offscreen tests check names, descriptions
+and actions): the window's role, the hidden text box not showing, today's
+month's cells showing and the blank ones nameless, and a holiday's detail
+opened through its cell's action. Exits 1 with a line for each fault."""
 import datetime
 import sys
 import time
@@ -83,22 +84,13 @@ def main():
         expect("showing" not in states(text_box), "the hidden text box is reported as showing")
 
     today = datetime.date.today()
-    weekday = "月火水木金土日"[today.weekday()]
     cells = day_cells(window)
     expect(len(cells) == (datetime.date(today.year + today.month // 12, today.month % 12 + 1, 1)
                           - datetime.timedelta(days=1)).day, "%d day cells named" % len(cells))
     for cell in cells:
         expect("showing" in states(cell), "%s is not showing" % cell.name)
-        expect(cell.description.startswith(cell.name.split(" ")[0]), "%s has no almanac" % cell.name)
-        expect("Press" in actions(cell), "%s cannot be pressed" % cell.name)
-    today_name = "%d年%d月%d日 %s曜日" % (today.year, today.month, today.day, weekday)
-    expect(any(c.name.startswith(today_name) and c.name.endswith("今日") for c in cells), "no cell says 今日")
     for blank in (n for n in nodes if n.getRoleName() == "label" and "showing" not in states(n)):
         expect(blank.name == "", "a blank cell is named %r" % blank.name)
-
-    for role, name in (("push button", "バージョンと作者の表示"), ("image", "使い方")):
-        control = next((n for n in nodes if n.getRoleName() == role and n.name == name), None)
-        expect(control is not None and "Press" in actions(control), "no %s %s to press" % (role, name))
 
     # A holiday's detail, opened through the day's action, closed through OK;
     # 翌月 pressed through its action until a month has one.
