@@ -24,10 +24,6 @@ Longitude sun_apparent_longitude(double tt);
 // same ecliptic of date (nutation moves both alike, so it is left out), 0 to 2π.
 Longitude moon_elongation(double tt);
 
-// TT − UT in seconds at the instant, by the Espenak–Meeus polynomials
-// (written for 1860 to 2150).
-double delta_t_seconds(double tt);
-
 // The instant at which the Sun's apparent longitude reaches `target`
 // (radians), the one nearest `guess` (which must lie within a few days).
 double sun_reaches(double target, double guess);
