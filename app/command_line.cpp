@@ -11,6 +11,7 @@
 #include "korinde_version.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
+#include "view/koyomi_text.h"
 
 namespace korinde {
 namespace {
@@ -47,12 +48,12 @@ const char* const month_wanted = "月には 1 から 12 までの数を指定し
 const char* const almanac_year_wanted = "暦注の年には 1873 から 2100 までの数を指定してください";
 
 // Positional arguments: YEAR [MONTH] to open at, MONTH after --almanac YEAR,
-// none after --list YEAR.
+// none after --list YEAR or --koyomi YEAR.
 Parsed with_positional(CommandLine command, QStringList positional) {
     using Action = CommandLine::Action;
-    const qsizetype allowed = command.action == Action::list ? 0 : command.action == Action::almanac ? 1 : 2;
+    const qsizetype allowed = command.action == Action::almanac ? 1 : command.action == Action::open_window ? 2 : 0;
     if (positional.size() > allowed) return complaint("余分な引数があります", positional.mid(allowed).join(' '));
-    if (command.action != Action::almanac && !positional.empty()) {
+    if (command.action == Action::open_window && !positional.empty()) {
         const QString year = positional.takeFirst();
         command.year = year_of(year);
         if (!command.year) return complaint(year_wanted, year);
@@ -77,8 +78,12 @@ std::string help_text() {
            "                        Esc キーか、ほかのウィンドウに移ると閉じます\n"
            "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
            "  --almanac 年 [月]     その年 (または月) の毎日の暦注を一行ずつ書き出します:\n"
-           "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日\n"
+           "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日、\n"
+           "                        干支、雑節、月の満ち欠けと時刻、東京の日の出と日の入り\n"
            "                        (タブ区切り、1873 年から 2100 年まで)\n"
+           "  --koyomi 年           その年の二十四節気、雑節、朔弦望を時刻の順に一行ずつ書き出します:\n"
+           "                        年-月-日 時:分、種類、名前、太陽の黄経 (度)\n"
+           "                        (タブ区切り、日本時、1873 年から 2100 年まで)\n"
            "  -h, --help            この説明を表示します\n"
            "  -v, --version         版を表示します\n";
 }
@@ -111,10 +116,11 @@ Parsed parse_command_line(const QStringList& arguments) {
     const QCommandLineOption holidays("holidays", {}, "rules");
     const QCommandLineOption list("list", {}, "year");
     const QCommandLineOption almanac("almanac", {}, "year");
+    const QCommandLineOption koyomi("koyomi", {}, "year");
     const QCommandLineOption popup("popup");
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({holidays, list, almanac, popup, help, version});
+    parser.addOptions({holidays, list, almanac, koyomi, popup, help, version});
     parser.addPositionalArgument("year", {});
     parser.addPositionalArgument("month", {});
 
@@ -123,7 +129,7 @@ Parsed parse_command_line(const QStringList& arguments) {
             const QString name = parser.unknownOptionNames().first();
             return complaint("知らないオプションです", (name.size() == 1 ? "-" : "--") + name);
         }
-        return "korinde: --holidays、--list と --almanac には値を指定してください (例: --list 2026)";
+        return "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)";
     }
 
     CommandLine command;
@@ -136,7 +142,7 @@ Parsed parse_command_line(const QStringList& arguments) {
         }
     }
     if (parser.isSet(popup)) {
-        if (const auto other = first_set(parser, {&list, &almanac, &help, &version})) {
+        if (const auto other = first_set(parser, {&list, &almanac, &koyomi, &help, &version})) {
             return complaint("--popup と一緒には指定できません", "--" + *other);
         }
         command.popup = true;
@@ -150,7 +156,16 @@ Parsed parse_command_line(const QStringList& arguments) {
         command.action = CommandLine::Action::version;
         return command;
     }
-    if (parser.isSet(list) && parser.isSet(almanac)) return "korinde: --list と --almanac は一緒に指定できません";
+    const QCommandLineOption* const lists[] = {&list, &almanac, &koyomi};
+    const QCommandLineOption* first_list = nullptr;
+    for (const QCommandLineOption* option : lists) {
+        if (!parser.isSet(*option)) continue;
+        if (first_list) {
+            return "korinde: --" + first_list->names().last().toStdString() + " と --" +
+                   option->names().last().toStdString() + " は一緒に指定できません";
+        }
+        first_list = option;
+    }
     if (parser.isSet(list)) {
         command.action = CommandLine::Action::list;
         command.year = year_of(parser.value(list));
@@ -160,6 +175,11 @@ Parsed parse_command_line(const QStringList& arguments) {
         command.action = CommandLine::Action::almanac;
         command.year = number_within(parser.value(almanac), kyotu1::first_almanac_year, kyotu1::last_almanac_year);
         if (!command.year) return complaint(almanac_year_wanted, parser.value(almanac));
+    }
+    if (parser.isSet(koyomi)) {
+        command.action = CommandLine::Action::koyomi;
+        command.year = number_within(parser.value(koyomi), kyotu1::first_almanac_year, kyotu1::last_almanac_year);
+        if (!command.year) return complaint(almanac_year_wanted, parser.value(koyomi));
     }
     return with_positional(command, parser.positionalArguments());
 }
@@ -175,6 +195,9 @@ int run_without_window(const CommandLine& command) {
         case CommandLine::Action::almanac:
             use_law_without_window(command.law);
             std::cout << kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month);
+            break;
+        case CommandLine::Action::koyomi:
+            std::cout << kyotu1::koyomi_list(command.year.value_or(kyotu1::first_almanac_year));
             break;
         case CommandLine::Action::open_window: return 2;
     }

@@ -1,6 +1,6 @@
 // The command line: korinde [--holidays=builtin|current] [--popup] [YEAR
-// [MONTH]], --list YEAR, --almanac YEAR [MONTH], --help and --version. Everything here is decided before any
-// window or display is needed.
+// [MONTH]], --list YEAR, --almanac YEAR [MONTH], --koyomi YEAR, --help and --version. Everything here is decided before
+// any window or display is needed.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,7 @@
 namespace korinde {
 
 struct CommandLine {
-    enum class Action { open_window, help, version, list, almanac };
+    enum class Action { open_window, help, version, list, almanac, koyomi };
     Action action = Action::open_window;
     kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
     std::optional<std::int16_t> year;   // the month to open at, or the year to list
@@ -24,13 +24,13 @@ struct CommandLine {
 };
 
 inline const std::string usage_line =
-    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月]]";
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年]";
 
 // The command line, or one Japanese line that says what is wrong with it.
 // The first argument is the program's own name.
 std::variant<CommandLine, std::string> parse_command_line(const QStringList& arguments);
 
-// Carries out --help, --version, --list or --almanac on the standard streams and returns
+// Carries out --help, --version, --list, --almanac or --koyomi on the standard streams and returns
 // the exit status; no display is needed.
 int run_without_window(const CommandLine& command);
 

@@ -1,11 +1,17 @@
 #include "engine/almanac.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <memory>
 #include <stdexcept>
 
+#include "engine/ephemeris.h"
+#include "engine/koyomi.h"
 #include "engine/lunisolar.h"
+#include "engine/sexagenary.h"
+#include "engine/sun_times.h"
 
 namespace kyotu1 {
 namespace {
@@ -31,19 +37,19 @@ constexpr std::array<Era, 5> eras = {{
 // Indexed by (lunar month + lunar day) mod 6.
 constexpr std::array<std::string_view, 6> rokuyo_names = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
 
-// Indexed by the Sun's longitude / 15°, from 春分 at 0°.
-constexpr std::array<std::string_view, 24> solar_term_names = {
-    "春分", "清明", "穀雨", "立夏", "小満", "芒種", "夏至", "小暑", "大暑", "立秋", "処暑", "白露",
-    "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至", "小寒", "大寒", "立春", "雨水", "啓蟄",
-};
-
 constexpr std::int8_t no_term = -1;
 
 struct DayEntry {
     std::int8_t lunar_month;
     bool leap;
     std::int8_t lunar_day;
-    std::int8_t term;  // index into solar_term_names, or no_term
+    std::int8_t term;  // the solar term's index, or no_term
+    std::uint16_t zassetsu;
+    std::int16_t moon_age_tenths;
+    std::int8_t moon_phase;
+    std::int16_t phase_minute;
+    std::int16_t sunrise_minute;
+    std::int16_t sunset_minute;
 };
 
 std::int32_t day_number(chrono::year_month_day date) {
@@ -74,6 +80,11 @@ struct Almanac::YearTable {
     std::array<DayEntry, 366> days;
 };
 
+std::int16_t minute_of_day(double jst) {
+    const double day = std::floor(jst);
+    return static_cast<std::int16_t>(std::min(1439L, std::lround((jst - day) * 1440)));
+}
+
 Almanac::Almanac() = default;
 Almanac::~Almanac() = default;
 
@@ -89,14 +100,46 @@ const Almanac::YearTable& Almanac::year_table(int year) {
     for (std::int32_t day = table->first_day; day <= last_day; ++day) {
         while (m + 1 < months.size() && months[m + 1].first_day <= day) ++m;
         const LunarMonth& month = months[m];
-        table->days.at(static_cast<std::size_t>(day - table->first_day)) = {
-            month.number, month.leap, static_cast<std::int8_t>(day - month.first_day + 1), no_term};
+        DayEntry& entry = table->days.at(static_cast<std::size_t>(day - table->first_day));
+        entry = {};
+        entry.lunar_month = month.number;
+        entry.leap = month.leap;
+        entry.lunar_day = static_cast<std::int8_t>(day - month.first_day + 1);
+        entry.term = no_term;
+        entry.moon_phase = -1;
     }
-    for (int index = 0; index < 24; ++index) {
-        const std::int32_t day = instants_.solar_term_day(year, index);
-        table->days.at(static_cast<std::size_t>(day - table->first_day)).term = static_cast<std::int8_t>(index);
-    }
+    add_events(*table, year);
+    add_sky(*table, last_day);
     return *table;
+}
+
+void Almanac::add_events(YearTable& table, int year) {
+    for (const KoyomiEvent& event : koyomi_events(instants_, year)) {
+        DayEntry& entry = table.days.at(static_cast<std::size_t>(event.day - table.first_day));
+        switch (event.kind) {
+            case KoyomiKind::solar_term: entry.term = static_cast<std::int8_t>(event.index); break;
+            case KoyomiKind::zassetsu: entry.zassetsu |= static_cast<std::uint16_t>(1U << event.index); break;
+            case KoyomiKind::moon_phase:
+                entry.moon_phase = static_cast<std::int8_t>(event.index);
+                entry.phase_minute = minute_of_day(event.jst.value());
+                break;
+        }
+    }
+}
+
+// The moon's age at each noon and Tokyo's sunrise and sunset.
+void Almanac::add_sky(YearTable& table, std::int32_t last_day) {
+    std::int32_t lunation = ephemeris::lunation_near(ephemeris::tt_of_jst_day(table.first_day)) - 1;
+    const std::vector<SunTimes> sun = tokyo_sun_times(table.first_day, last_day);
+    for (std::int32_t day = table.first_day; day <= last_day; ++day) {
+        const double noon = day + 0.5;
+        while (instants_.new_moon_jst(lunation + 1) <= noon) ++lunation;
+        DayEntry& entry = table.days.at(static_cast<std::size_t>(day - table.first_day));
+        entry.moon_age_tenths = static_cast<std::int16_t>(std::lround((noon - instants_.new_moon_jst(lunation)) * 10));
+        const SunTimes& times = sun.at(static_cast<std::size_t>(day - table.first_day));
+        entry.sunrise_minute = minute_of_day(times.rise);
+        entry.sunset_minute = minute_of_day(times.set);
+    }
 }
 
 std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, std::int16_t day) {
@@ -115,8 +158,21 @@ std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, st
         entry.leap,
         entry.lunar_day,
         rokuyo_names.at(static_cast<std::size_t>((entry.lunar_month + entry.lunar_day) % 6)),
-        entry.term == no_term ? std::string_view{} : solar_term_names.at(static_cast<std::size_t>(entry.term)),
+        entry.term == no_term ? std::string_view{} : koyomi_name(KoyomiKind::solar_term, entry.term),
+        year_cycle(year),
+        day_cycle(day_number(date)),
+        entry.zassetsu,
+        entry.moon_age_tenths,
+        entry.moon_phase,
+        entry.phase_minute,
+        entry.sunrise_minute,
+        entry.sunset_minute,
     };
+}
+
+std::vector<KoyomiEvent> Almanac::events(int year) {
+    if (year < first_almanac_year || year > last_almanac_year) throw std::out_of_range("year outside the almanac");
+    return koyomi_events(instants_, year);
 }
 
 Almanac& run_almanac() {

@@ -29,9 +29,11 @@ double rough_sun_longitude(double tt) {
            0.02 * ERFA_DD2R * std::sin(2 * mean_anomaly);
 }
 
-// The mean new moon with the two largest periodic terms, from the Moon's and
-// the Sun's mean anomalies: within about an hour.
-double rough_new_moon(std::int32_t lunation) {
+// The mean phase with the two largest periodic terms of the new moon, from
+// the Moon's and the Sun's mean anomalies, `lunation` counting quarters as
+// fractions: within about an hour at a new or full moon, 15 hours at a
+// quarter, where the Moon's anomaly weighs more.
+double rough_phase(double lunation) {
     const double moon_anomaly = (201.5643 + 385.81693528 * lunation) * ERFA_DD2R;
     const double sun_anomaly = (2.5534 + 29.10535670 * lunation) * ERFA_DD2R;
     return lunation_zero + synodic_month * lunation - 0.4072 * std::sin(moon_anomaly) + 0.1724 * std::sin(sun_anomaly);
@@ -142,9 +144,12 @@ double sun_reaches(double target, double guess) {
     return instant_of(sun_apparent_longitude, target, first, sun_curvature);
 }
 
-double new_moon(std::int32_t lunation) {
-    return instant_of(moon_elongation, 0.0, rough_new_moon(lunation), moon_curvature);
+double moon_phase(std::int32_t lunation, int quarter) {
+    if (quarter < 0 || quarter > 3) throw std::out_of_range("no such phase");
+    return instant_of(moon_elongation, quarter * ERFA_DPI / 2, rough_phase(lunation + quarter / 4.0), moon_curvature);
 }
+
+double new_moon(std::int32_t lunation) { return moon_phase(lunation, 0); }
 
 std::int32_t lunation_near(double tt) {
     return static_cast<std::int32_t>(std::lround((tt - lunation_zero) / synodic_month));
@@ -155,11 +160,29 @@ std::int32_t lunation_near(double tt) {
 constexpr double j2000_after_1970 = 10957.5;
 constexpr double jst_offset = 9.0 / 24.0;
 
-std::int32_t jst_day(double tt) {
-    const double ut = tt - delta_t_seconds(tt) / ERFA_DAYSEC;
-    return static_cast<std::int32_t>(std::floor(ut + j2000_after_1970 + jst_offset));
-}
+double jst_of_tt(double tt) { return tt - delta_t_seconds(tt) / ERFA_DAYSEC + j2000_after_1970 + jst_offset; }
 
-double tt_of_jst_day(std::int32_t day) { return day + 0.5 - jst_offset - j2000_after_1970; }
+double ut_of_jst(double jst) { return jst - jst_offset - j2000_after_1970; }
+
+std::int32_t jst_day(double tt) { return static_cast<std::int32_t>(std::floor(jst_of_tt(tt))); }
+
+double tt_of_jst_day(std::int32_t day) { return ut_of_jst(day + 0.5); }
+
+// NOLINTBEGIN(modernize-avoid-c-arrays)
+SunAtUt sun_at_ut(double ut) {
+    const double tt = ut + delta_t_seconds(ut) / ERFA_DAYSEC;
+    double npb[3][3];
+    eraPnm00b(ERFA_DJ00, tt, npb);
+    Vector gcrs = sun_seen_from_earth(tt);
+    double of_date[3];
+    eraRxp(npb, gcrs.p, of_date);
+    double right_ascension = 0.0;
+    double declination = 0.0;
+    double distance = 0.0;
+    eraP2s(of_date, &right_ascension, &declination, &distance);
+    const double sidereal = eraGst06(ERFA_DJ00, ut, ERFA_DJ00, tt, npb);
+    return {eraAnp(right_ascension), declination, distance, eraAnpm(sidereal - eraEra00(ERFA_DJ00, ut))};
+}
+// NOLINTEND(modernize-avoid-c-arrays)
 
 }  // namespace kyotu1::ephemeris

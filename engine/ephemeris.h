@@ -28,12 +28,36 @@ Longitude moon_elongation(double tt);
 // (radians), the one nearest `guess` (which must lie within a few days).
 double sun_reaches(double target, double guess);
 
-// The instant of the new moon with the given lunation number: 0 is the new
-// moon of 6 January 2000, each later one adds 1.
+// The instant at which the Moon's elongation reaches quarter · 90° (0 new
+// moon, 1 first quarter, 2 full moon, 3 last quarter) in the lunation with
+// the given number: 0 is the one from the new moon of 6 January 2000, each
+// later one adds 1.
+double moon_phase(std::int32_t lunation, int quarter);
+
+// The instant of the lunation's new moon.
 double new_moon(std::int32_t lunation);
 
 // The lunation whose new moon lies nearest the instant.
 std::int32_t lunation_near(double tt);
+
+// The instant in JST (UTC+9, through UT = TT − ΔT) as days from 1970-01-01
+// 00:00 JST; its floor is the JST day.
+double jst_of_tt(double tt);
+
+// The UT1 instant (days from J2000.0 UT1) of an instant in JST days.
+double ut_of_jst(double jst);
+
+// The Sun's apparent geocentric place on the true equator and equinox of
+// date at the UT1 instant (days from J2000.0), its distance in au, and the
+// equation of the origins (Greenwich apparent sidereal time less the Earth
+// rotation angle), radians: what a sunrise needs besides the Earth's turn.
+struct SunAtUt {
+    double right_ascension;
+    double declination;
+    double distance;
+    double equation_of_origins;
+};
+SunAtUt sun_at_ut(double ut);
 
 // The day in Japan Standard Time (UTC+9, through UT = TT − ΔT) on which the
 // instant falls, in days from 1970-01-01.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/ephemeris.h"
 
@@ -19,10 +20,10 @@ constexpr double equinox_2000 = 78.8;
 // span after its first month.
 constexpr std::array<int, 11> principal_terms_of_span = {20, 22, 0, 2, 4, 6, 8, 10, 12, 14, 16};
 
-// Terms 19 to 23 (285° to 345°) fall in January to March, before the year's
-// March equinox; the others after it.
-double term_guess(int year, int index) {
-    const double turns = index <= winter_solstice ? index / 24.0 : (index - 24) / 24.0;
+// Longitudes past 270° (冬至) are reached in January to March, before the
+// year's March equinox; the others after it.
+double longitude_guess(int year, double degrees) {
+    const double turns = degrees <= 270 ? degrees / 360 : degrees / 360 - 1;
     return equinox_2000 + tropical_year * (year - 2000 + turns);
 }
 
@@ -33,20 +34,30 @@ bool holds_principal_term(const std::vector<std::int32_t>& principal_days, std::
 
 }  // namespace
 
-double solar_term_instant(int year, int index) {
-    return ephemeris::sun_reaches(index * 15.0 * ERFA_DD2R, term_guess(year, index));
+double sun_longitude_instant(int year, double degrees) {
+    return ephemeris::sun_reaches(degrees * ERFA_DD2R, longitude_guess(year, degrees));
+}
+
+double solar_term_instant(int year, int index) { return sun_longitude_instant(year, index * 15.0); }
+
+double InstantDays::solar_term_jst(int year, int index) {
+    auto [place, fresh] = terms_.try_emplace(year * 24 + index, 0.0);
+    if (fresh) place->second = ephemeris::jst_of_tt(solar_term_instant(year, index));
+    return place->second;
 }
 
 std::int32_t InstantDays::solar_term_day(int year, int index) {
-    auto [place, fresh] = term_days_.try_emplace(year * 24 + index, 0);
-    if (fresh) place->second = ephemeris::jst_day(solar_term_instant(year, index));
+    return static_cast<std::int32_t>(std::floor(solar_term_jst(year, index)));
+}
+
+double InstantDays::new_moon_jst(std::int32_t lunation) {
+    auto [place, fresh] = new_moons_.try_emplace(lunation, 0.0);
+    if (fresh) place->second = ephemeris::jst_of_tt(ephemeris::new_moon(lunation));
     return place->second;
 }
 
 std::int32_t InstantDays::new_moon_day(std::int32_t lunation) {
-    auto [place, fresh] = new_moon_days_.try_emplace(lunation, 0);
-    if (fresh) place->second = ephemeris::jst_day(ephemeris::new_moon(lunation));
-    return place->second;
+    return static_cast<std::int32_t>(std::floor(new_moon_jst(lunation)));
 }
 
 WinterSpan InstantDays::winter_span(int year) {

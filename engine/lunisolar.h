@@ -15,8 +15,11 @@ namespace kyotu1::lunisolar {
 // (270°); the even ones are the principal terms (中気).
 inline constexpr int winter_solstice = 18;
 
-// The TT instant (days from J2000.0) of the solar term with the index
-// (0 to 23) in the Gregorian year.
+// The TT instant (days from J2000.0) in the Gregorian year at which the
+// Sun's apparent longitude reaches the degrees (0 to 360).
+double sun_longitude_instant(int year, double degrees);
+
+// The TT instant of the solar term with the index (0 to 23) in the year.
 double solar_term_instant(int year, int index);
 
 struct LunarMonth {
@@ -31,21 +34,24 @@ struct WinterSpan {
     std::vector<LunarMonth> months;
 };
 
-// The JST days of solar terms and new moons, each found once and kept for the
+// The JST instants of solar terms and new moons, each found once and kept for the
 // object's life: a year's months need some of its neighbours' instants too,
 // and a sweep of many years would otherwise find them again. One thread at a
 // time.
 class InstantDays {
 public:
-    // The JST day on which the solar term (0 to 23) of the year falls.
+    // The solar term (0 to 23) of the year, in JST days from 1970-01-01.
+    double solar_term_jst(int year, int index);
+    // The JST day on which it falls.
     std::int32_t solar_term_day(int year, int index);
-    // The JST day of the new moon with the lunation number.
+    // The new moon with the lunation number, in JST days, and its day.
+    double new_moon_jst(std::int32_t lunation);
     std::int32_t new_moon_day(std::int32_t lunation);
     WinterSpan winter_span(int year);
 
 private:
-    std::map<int, std::int32_t> term_days_;
-    std::map<std::int32_t, std::int32_t> new_moon_days_;
+    std::map<int, double> terms_;
+    std::map<std::int32_t, double> new_moons_;
 };
 
 }  // namespace kyotu1::lunisolar

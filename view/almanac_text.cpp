@@ -5,8 +5,11 @@
 #include "engine/almanac.h"
 #include "engine/calendar.h"
 #include "engine/holidays.h"
+#include "engine/koyomi.h"
+#include "engine/sexagenary.h"
 #include "engine/year_days.h"
 #include "view/accessible_names.h"
+#include "view/clock_text.h"
 #include "view/number_text.h"
 
 namespace kyotu1 {
@@ -26,18 +29,49 @@ std::string lunar_date_text(const AlmanacDay& almanac) {
     return text += std::to_string(almanac.lunar_month) + "月" + std::to_string(almanac.lunar_day) + "日";
 }
 
+// The day's 雑節 joined by "・", after `text` when it holds a solar term.
+std::string zassetsu_text(const AlmanacDay& almanac, std::string text = {}) {
+    for (int index = 0; index < zassetsu_count; ++index) {
+        if ((almanac.zassetsu & (1U << index)) == 0) continue;
+        if (!text.empty()) text += "・";
+        text += koyomi_name(KoyomiKind::zassetsu, index);
+    }
+    return text;
+}
+
+// "朔 9:52", or "朔 09:52" with the hour in two digits; empty without a phase.
+std::string moon_phase_text(const AlmanacDay& almanac, bool two_digit_hour) {
+    if (almanac.moon_phase < 0) return {};
+    std::string text(koyomi_name(KoyomiKind::moon_phase, almanac.moon_phase));
+    return text += " " + clock_text(almanac.phase_minute, two_digit_hour);
+}
+
+// "0.1", "29.5".
+std::string moon_age_text(const AlmanacDay& almanac) {
+    return std::to_string(almanac.moon_age_tenths / 10) + "." + std::to_string(almanac.moon_age_tenths % 10);
+}
+
+void add_line(std::string& text, const std::string& line) {
+    if (!line.empty()) (text += '\n') += line;
+}
+
 }  // namespace
 
 std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
     std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";
     // Line by line, each appended (see signed_text).
     if (const auto almanac = run_almanac().day(year, month, day)) {
-        text += '\n';
-        text += era_year_text(*almanac) + full_width_space + "旧暦" + lunar_date_text(*almanac) + full_width_space;
-        text += almanac->rokuyo;
-        if (!almanac->solar_term.empty()) (text += '\n') += almanac->solar_term;
+        std::string line = era_year_text(*almanac) + "（" + cycle_name(almanac->year_cycle) + "）" + full_width_space;
+        line += "旧暦" + lunar_date_text(*almanac) + full_width_space;
+        add_line(text, line += almanac->rokuyo);
+        line = "干支 " + cycle_name(almanac->day_cycle) + full_width_space;
+        add_line(text, line += "月齢 " + moon_age_text(*almanac));
+        add_line(text, zassetsu_text(*almanac, std::string(almanac->solar_term)));
+        add_line(text, moon_phase_text(*almanac, false));
+        line = "日の出 " + clock_text(almanac->sunrise_minute, false) + full_width_space;
+        add_line(text, line += "日の入 " + clock_text(almanac->sunset_minute, false) + "（東京）");
     }
-    if (!holiday.empty()) (text += '\n') += holiday;
+    add_line(text, holiday);
     return text;
 }
 
@@ -49,7 +83,9 @@ std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month) {
         const AlmanacDay almanac = run_almanac().day(year, m, d).value();
         list += iso_date(year, m, d) + "\t" + weekday_letter(yobi_keisan(year, m, d)) + "\t" + era_year_text(almanac) +
                 "\t" + lunar_date_text(almanac) + "\t" + std::string(almanac.rokuyo) + "\t" +
-                std::string(almanac.solar_term) + "\t" + holiday_name(m, d) + "\n";
+                std::string(almanac.solar_term) + "\t" + holiday_name(m, d) + "\t" + cycle_name(almanac.day_cycle) +
+                "\t" + zassetsu_text(almanac) + "\t" + moon_phase_text(almanac, true) + "\t" +
+                clock_text(almanac.sunrise_minute, true) + "-" + clock_text(almanac.sunset_minute, true) + "\n";
     });
     return list;
 }

@@ -39,7 +39,7 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
 
 const QString version_line = QString("korinde %1\n").arg(korinde::program_version);
 const QString usage =
-    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月]]\n";
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年]\n";
 
 TEST(CommandLine, AnswersWithoutADisplay) {
     struct Case {
@@ -53,11 +53,15 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         {{"--list", "2026"}, "2026-01-01\t元旦\n2026-01-12\t成人の日\n", ""},
         {{"--holidays=current", "--list", "2019"}, "2019-01-01\t元日\n2019-01-14\t成人の日\n", ""},
         {{"--list", "2101"}, "2101-01-01\t元旦\n", "2100年までです！\n"},
-        {{"--almanac", "2026", "12"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\n", ""},
-        {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\n", ""},
+        {{"--almanac", "2026", "12"},
+         "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\t己酉\t\t下弦 15:09\t06:32-16:28\n",
+         ""},
+        {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\t癸丑\t\t\t06:51-16:39\n", ""},
+        {{"--koyomi", "2026"}, "2026-01-03 19:03\t朔弦望\t望\t\n2026-01-05 17:23\t節気\t小寒\t285\n", ""},
+        {{"--koyomi", "２１００"}, "2100-01-0", ""},
         {{"--list", "２０２６"}, "2026-01-01\t元旦\n", ""},
-        {{"--almanac", "２０２６", "１２"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\n", ""},
-        {{"--holidays=current", "--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\n", ""},
+        {{"--almanac", "２０２６", "１２"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t", ""},
+        {{"--holidays=current", "--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\t", ""},
     };
     for (const auto& c : cases) {
         const Outcome run = korinde(c.arguments);
@@ -70,7 +74,20 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     EXPECT_EQ(builtin_2026.last(), "2026-12-23\t天皇誕生日");
     const QStringList almanac_2026 = korinde({"--almanac", "2026"}).out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(almanac_2026.size(), 365);
-    EXPECT_EQ(almanac_2026[340], "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t");
+    EXPECT_EQ(almanac_2026[340], "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t\t乙卯\t\t\t06:37-16:28");
+    EXPECT_EQ(almanac_2026[206], "2026-07-26\t日\t令和8年\t6月13日\t赤口\t\t\t辛丑\t土用の丑の日\t\t04:44-18:51");
+    // Every day's 節気 and 雑節 and every phase once, as --koyomi lists them.
+    const QStringList koyomi_2026 = korinde({"--koyomi", "2026"}).out.split('\n', Qt::SkipEmptyParts);
+    qsizetype columns_named = 0;
+    for (const QString& line : almanac_2026) {
+        const QStringList column = line.split('\t');
+        columns_named +=
+            !column[5].isEmpty() + (column[8].isEmpty() ? 0 : column[8].count("・") + 1) + !column[9].isEmpty();
+    }
+    EXPECT_EQ(koyomi_2026.size(), columns_named);
+    EXPECT_TRUE(koyomi_2026.contains("2026-12-09 09:52\t朔弦望\t朔\t"));
+    EXPECT_TRUE(koyomi_2026.contains("2026-12-22 05:50\t節気\t冬至\t270"));
+    EXPECT_TRUE(koyomi_2026.contains("2026-02-03 --:--\t雑節\t節分\t"));
 }
 
 TEST(CommandLine, RefusesBadInputWithStatus2) {
@@ -82,7 +99,13 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"2026", "13"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
         {{"2026", "5", "1"}, "korinde: 余分な引数があります: 1\n"},
         {{"--holidays=new"}, "korinde: --holidays には builtin か current を指定してください: new\n"},
-        {{"--list"}, "korinde: --holidays、--list と --almanac には値を指定してください (例: --list 2026)\n"},
+        {{"--list"}, "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)\n"},
+        {{"--koyomi"},
+         "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)\n"},
+        {{"--koyomi", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
+        {{"--koyomi", "2026", "12"}, "korinde: 余分な引数があります: 12\n"},
+        {{"--almanac", "2026", "--koyomi", "2026"}, "korinde: --almanac と --koyomi は一緒に指定できません\n"},
+        {{"--popup", "--koyomi", "2026"}, "korinde: --popup と一緒には指定できません: --koyomi\n"},
         {{"--almanac", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
         {{"--almanac", "2101"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
         {{"--almanac", "2026", "0"}, "korinde: 月には 1 から 12 までの数を指定してください: 0\n"},

@@ -1,0 +1,38 @@
+#include "view/koyomi_text.h"
+
+#include <array>
+#include <chrono>
+#include <stdexcept>
+
+#include "engine/almanac.h"
+#include "engine/koyomi.h"
+#include "view/clock_text.h"
+#include "view/number_text.h"
+
+namespace kyotu1 {
+namespace {
+
+constexpr std::array<const char*, 3> kind_names = {"節気", "雑節", "朔弦望"};
+
+std::string date_text(std::int32_t day) {
+    namespace chrono = std::chrono;
+    const chrono::year_month_day date{chrono::sys_days{chrono::days{day}}};
+    return iso_date(static_cast<std::int16_t>(int(date.year())), static_cast<std::int16_t>(unsigned(date.month())),
+                    static_cast<std::int16_t>(unsigned(date.day())));
+}
+
+}  // namespace
+
+std::string koyomi_list(int year) {
+    if (year < first_almanac_year || year > last_almanac_year) throw std::out_of_range("year outside the almanac");
+    std::string list;
+    for (const KoyomiEvent& event : run_almanac().events(year)) {
+        list += date_text(event.day) + " " + (event.jst ? clock_text(minute_of_day(*event.jst), true) : "--:--");
+        list += std::string("\t") + kind_names.at(static_cast<std::size_t>(event.kind)) + "\t";
+        list += koyomi_name(event.kind, event.index);
+        list += "\t" + (event.degrees ? std::to_string(*event.degrees) : std::string()) + "\n";
+    }
+    return list;
+}
+
+}  // namespace kyotu1
