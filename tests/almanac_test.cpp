@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
+
 #include <chrono>
 #include <optional>
 #include <string>
 
 #include "engine/almanac.h"
+#include "engine/koyomi.h"
 
 namespace {
 
@@ -78,7 +82,12 @@ TEST(Almanac, EraYearsAndRange) {
 // Every day of the range: lunar days count on from 1 in months of 29 or 30
 // days, months follow in order with at most one leap month between two 11th
 // months, and the solar terms come in their order, 24 a year, with the
-// solstice in the 11th month and the equinoxes in the 2nd and the 8th.
+// solstice in the 11th month and the equinoxes in the 2nd and the 8th. The
+// day's 干支 steps on by one, the year's on 1 January; the phases come in
+// their order, a new moon on the 1st or 2nd of a lunar month, and the moon's
+// age grows a day a day from under 1.0 after it; sunrise and sunset stay in
+// Tokyo's bounds and move by at most two minutes a day; each year has its
+// 雑節 once (土用 and 社日 and 彼岸 as often as there are seasons for them).
 TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
     kyotu1::Almanac almanac;
     const chrono::sys_days first{chrono::year{1873} / 1 / 1};
@@ -88,6 +97,9 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
     int expected_term = 19;  // 小寒, the first term of a year
     int terms_this_year = 0;
     int leap_months = 0;
+    int expected_phase = -1;
+    std::array<int, kyotu1::zassetsu_count> zassetsu_this_year{};
+    constexpr std::array<int, kyotu1::zassetsu_count> zassetsu_a_year = {1, 2, 2, 1, 1, 1, 4, -1, 1, 1};
     for (chrono::sys_days d = first; d <= last; d += chrono::days{1}) {
         const chrono::year_month_day date{d};
         const auto year = static_cast<std::int16_t>(static_cast<int>(date.year()));
@@ -128,9 +140,36 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
                 }
             }
         }
+        if (previous) {
+            ASSERT_EQ(day->day_cycle, (previous->day_cycle + 1) % 60);
+            ASSERT_EQ(day->year_cycle, (previous->year_cycle + (date.day() == chrono::day{1} &&
+                                                                date.month() == chrono::January)) % 60);
+            ASSERT_LE(std::abs(day->sunrise_minute - previous->sunrise_minute), 2) << static_cast<int>(date.year());
+            ASSERT_LE(std::abs(day->sunset_minute - previous->sunset_minute), 2);
+            if (day->moon_age_tenths >= previous->moon_age_tenths) {
+                ASSERT_NEAR(day->moon_age_tenths, previous->moon_age_tenths + 10, 1);
+            } else {
+                ASSERT_LE(day->moon_age_tenths, 10);
+            }
+        }
+        ASSERT_GE(day->sunrise_minute, 4 * 60 + 20);
+        ASSERT_LE(day->sunrise_minute, 6 * 60 + 55);
+        ASSERT_GE(day->sunset_minute, 16 * 60 + 25);
+        ASSERT_LE(day->sunset_minute, 19 * 60 + 5);
+        if (day->moon_phase >= 0) {
+            if (expected_phase >= 0) ASSERT_EQ(day->moon_phase, expected_phase) << static_cast<int>(date.year());
+            if (day->moon_phase == 0) ASSERT_LE(day->lunar_day, 2);
+            expected_phase = (day->moon_phase + 1) % 4;
+        }
+        for (int i = 0; i < kyotu1::zassetsu_count; ++i) zassetsu_this_year.at(i) += (day->zassetsu >> i) & 1;
         if (date.month() == chrono::December && date.day() == chrono::day{31}) {
             ASSERT_EQ(terms_this_year, 24) << static_cast<int>(date.year());
             terms_this_year = 0;
+            for (int i = 0; i < kyotu1::zassetsu_count; ++i) {
+                if (zassetsu_a_year.at(i) >= 0) EXPECT_EQ(zassetsu_this_year.at(i), zassetsu_a_year.at(i)) << i;
+            }
+            EXPECT_GE(zassetsu_this_year.at(static_cast<int>(kyotu1::Zassetsu::doyo_ushi)), 4);
+            zassetsu_this_year = {};
         }
         previous = day;
     }

@@ -44,7 +44,8 @@ TEST(DeltaT, RunsOnWithoutAJump) {
 }
 
 // The searches end on their targets, the Sun's longitude at a solar term and
-// the elongation at a new moon each within 0.01″; a rough instant finds the
+// the elongation at each phase of the moon within 0.01″, the phases in their
+// order through the lunation; a rough instant finds the
 // nearest lunation; noon of a JST day lies in that day.
 TEST(Ephemeris, SearchesEndOnTheirTargets) {
     namespace ephemeris = kyotu1::ephemeris;
@@ -57,6 +58,12 @@ TEST(Ephemeris, SearchesEndOnTheirTargets) {
         }
     }
     for (const std::int32_t lunation : {-1583, -400, 0, 333, 1261}) {
+        for (int quarter = 1; quarter < 4; ++quarter) {
+            const double phase = ephemeris::moon_phase(lunation, quarter);
+            const double off = ephemeris::moon_elongation(phase).angle - quarter * std::numbers::pi / 2;
+            EXPECT_NEAR(std::remainder(off, 2 * std::numbers::pi), 0.0, arc_100th_second) << lunation << " " << quarter;
+            EXPECT_NEAR(phase - ephemeris::new_moon(lunation), quarter * 29.53 / 4, 1.0);
+        }
         const double tt = ephemeris::new_moon(lunation);
         const double off = ephemeris::moon_elongation(tt).angle;
         EXPECT_NEAR(std::remainder(off, 2 * std::numbers::pi), 0.0, arc_100th_second) << lunation;

@@ -9,13 +9,13 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l
     fonts-dejavu-core)
 # The tools that read the code, the desktop entry, the metadata and the Windows
 # resources, the private X server with its input driver for the tests that
-# need a real display, the independent ephemeris the almanac is checked
+# need a real display, the independent ephemerides the almanac is checked
 # against, Debian's package checker with the tools that read the manual
 # page and the change log, the accessibility bus with its Python client, and
 # a headless Wayland compositor with XWayland and the image reader for its
 # screenshots.
 check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
-    xvfb xdotool python3 python3-ephem lintian dpkg-dev man-db dbus at-spi2-core python3-pyatspi
+    xvfb xdotool python3 python3-ephem libswe2.0 swe-basic-data lintian dpkg-dev man-db dbus at-spi2-core python3-pyatspi
     weston xwayland qt6-wayland python3-pil)
 
 # Installs whichever of the named Debian packages are missing.

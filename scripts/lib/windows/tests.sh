@@ -55,11 +55,11 @@ run_qtest_program() {
 # The checks that CTest runs with Wine as the emulator, one case each.
 run_ctest_checks() {
     local log=$1/ctest.log
-    if ctest --test-dir "$windows_build" -R '^(ephemeris_against_pyephem|install_layout)$' --output-on-failure \
+    if ctest --test-dir "$windows_build" -R '^(ephemeris_against_references|install_layout)$' --output-on-failure \
         >"$log" 2>&1; then
-        count_cases "ctest (the almanac against PyEphem, the install layout)" 2 0 "$log"
+        count_cases "ctest (the almanac against two ephemerides, the install layout)" 2 0 "$log"
     else
-        count_cases "ctest (the almanac against PyEphem, the install layout)" 0 1 "$log"
+        count_cases "ctest (the almanac against two ephemerides, the install layout)" 0 1 "$log"
     fi
 }
 
