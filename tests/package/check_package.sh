@@ -46,7 +46,7 @@ complete_word() {
 }
 [ "$(complete_word --holi)" = "--holidays=" ] || fail "--holi completes to '$(complete_word --holi)'"
 [ -z "$(complete_word 2026)" ] || fail "the completion offers something for a year"
-for option in --list --almanac; do
+for option in --list --almanac --koyomi; do
     [ -z "$(complete_word "$option" "")" ] || fail "the completion offers something where $option wants a year"
 done
 
