@@ -65,6 +65,36 @@ Parsed with_positional(CommandLine command, QStringList positional) {
     return command;
 }
 
+// An option that prints a list of the year given with it.
+struct ListOption {
+    const QCommandLineOption* option;
+    CommandLine::Action action;
+    int first_year;
+    int last_year;
+    const char* year_wanted;
+};
+
+// The one list asked for, if any, with its year, then the positional
+// arguments.
+Parsed with_list(CommandLine command, const QCommandLineParser& parser, std::initializer_list<ListOption> lists) {
+    const ListOption* chosen = nullptr;
+    for (const ListOption& list : lists) {
+        if (!parser.isSet(*list.option)) continue;
+        if (chosen != nullptr) {
+            return "korinde: --" + chosen->option->names().last().toStdString() + " と --" +
+                   list.option->names().last().toStdString() + " は一緒に指定できません";
+        }
+        chosen = &list;
+    }
+    if (chosen != nullptr) {
+        const QString year = parser.value(*chosen->option);
+        command.action = chosen->action;
+        command.year = number_within(year, chosen->first_year, chosen->last_year);
+        if (!command.year) return complaint(chosen->year_wanted, year);
+    }
+    return with_positional(command, parser.positionalArguments());
+}
+
 std::string help_text() {
     return usage_line +
            "\n"
@@ -156,32 +186,12 @@ Parsed parse_command_line(const QStringList& arguments) {
         command.action = CommandLine::Action::version;
         return command;
     }
-    const QCommandLineOption* const lists[] = {&list, &almanac, &koyomi};
-    const QCommandLineOption* first_list = nullptr;
-    for (const QCommandLineOption* option : lists) {
-        if (!parser.isSet(*option)) continue;
-        if (first_list) {
-            return "korinde: --" + first_list->names().last().toStdString() + " と --" +
-                   option->names().last().toStdString() + " は一緒に指定できません";
-        }
-        first_list = option;
-    }
-    if (parser.isSet(list)) {
-        command.action = CommandLine::Action::list;
-        command.year = year_of(parser.value(list));
-        if (!command.year) return complaint(year_wanted, parser.value(list));
-    }
-    if (parser.isSet(almanac)) {
-        command.action = CommandLine::Action::almanac;
-        command.year = number_within(parser.value(almanac), kyotu1::first_almanac_year, kyotu1::last_almanac_year);
-        if (!command.year) return complaint(almanac_year_wanted, parser.value(almanac));
-    }
-    if (parser.isSet(koyomi)) {
-        command.action = CommandLine::Action::koyomi;
-        command.year = number_within(parser.value(koyomi), kyotu1::first_almanac_year, kyotu1::last_almanac_year);
-        if (!command.year) return complaint(almanac_year_wanted, parser.value(koyomi));
-    }
-    return with_positional(command, parser.positionalArguments());
+    using Action = CommandLine::Action;
+    return with_list(
+        command, parser,
+        {{&list, Action::list, kyotu1::min_year, kyotu1::max_year, year_wanted},
+         {&almanac, Action::almanac, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted},
+         {&koyomi, Action::koyomi, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted}});
 }
 
 int run_without_window(const CommandLine& command) {

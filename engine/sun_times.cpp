@@ -36,7 +36,7 @@ public:
         for (std::size_t i = 0; i < count; ++i) samples_.push_back(ephemeris::sun_at_ut(first_ + step * double(i)));
     }
 
-    SunAtUt at(double ut) const {
+    [[nodiscard]] SunAtUt at(double ut) const {
         const double offset = (ut - first_) / step;
         const auto index = static_cast<std::size_t>(std::floor(offset));
         if (offset < 1 || index + 2 >= samples_.size()) throw std::logic_error("sun sample out of range");

@@ -142,8 +142,8 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
         }
         if (previous) {
             ASSERT_EQ(day->day_cycle, (previous->day_cycle + 1) % 60);
-            ASSERT_EQ(day->year_cycle, (previous->year_cycle + (date.day() == chrono::day{1} &&
-                                                                date.month() == chrono::January)) % 60);
+            ASSERT_EQ(day->year_cycle,
+                      (previous->year_cycle + (date.day() == chrono::day{1} && date.month() == chrono::January)) % 60);
             ASSERT_LE(std::abs(day->sunrise_minute - previous->sunrise_minute), 2) << static_cast<int>(date.year());
             ASSERT_LE(std::abs(day->sunset_minute - previous->sunset_minute), 2);
             if (day->moon_age_tenths >= previous->moon_age_tenths) {
@@ -157,8 +157,12 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
         ASSERT_GE(day->sunset_minute, 16 * 60 + 25);
         ASSERT_LE(day->sunset_minute, 19 * 60 + 5);
         if (day->moon_phase >= 0) {
-            if (expected_phase >= 0) ASSERT_EQ(day->moon_phase, expected_phase) << static_cast<int>(date.year());
-            if (day->moon_phase == 0) ASSERT_LE(day->lunar_day, 2);
+            if (expected_phase >= 0) {
+                ASSERT_EQ(day->moon_phase, expected_phase) << static_cast<int>(date.year());
+            }
+            if (day->moon_phase == 0) {
+                ASSERT_LE(day->lunar_day, 2);
+            }
             expected_phase = (day->moon_phase + 1) % 4;
         }
         for (int i = 0; i < kyotu1::zassetsu_count; ++i) zassetsu_this_year.at(i) += (day->zassetsu >> i) & 1;
@@ -166,7 +170,9 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
             ASSERT_EQ(terms_this_year, 24) << static_cast<int>(date.year());
             terms_this_year = 0;
             for (int i = 0; i < kyotu1::zassetsu_count; ++i) {
-                if (zassetsu_a_year.at(i) >= 0) EXPECT_EQ(zassetsu_this_year.at(i), zassetsu_a_year.at(i)) << i;
+                if (zassetsu_a_year.at(i) >= 0) {
+                    EXPECT_EQ(zassetsu_this_year.at(i), zassetsu_a_year.at(i)) << i;
+                }
             }
             EXPECT_GE(zassetsu_this_year.at(static_cast<int>(kyotu1::Zassetsu::doyo_ushi)), 4);
             zassetsu_this_year = {};
