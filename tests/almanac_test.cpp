@@ -166,6 +166,10 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
             expected_phase = (day->moon_phase + 1) % 4;
         }
         for (int i = 0; i < kyotu1::zassetsu_count; ++i) zassetsu_this_year.at(i) += (day->zassetsu >> i) & 1;
+        if ((day->zassetsu & (1U << static_cast<int>(kyotu1::Zassetsu::doyo_ushi))) != 0) {
+            ASSERT_EQ(day->day_cycle % 12, 1);  // 丑
+            for (const std::string_view season : {"立春", "立夏", "立秋", "立冬"}) ASSERT_NE(day->solar_term, season);
+        }
         if (date.month() == chrono::December && date.day() == chrono::day{31}) {
             ASSERT_EQ(terms_this_year, 24) << static_cast<int>(date.year());
             terms_this_year = 0;
