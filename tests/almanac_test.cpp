@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/almanac.h"
 #include "engine/koyomi.h"
@@ -87,7 +88,8 @@ TEST(Almanac, EraYearsAndRange) {
 // their order, a new moon on the 1st or 2nd of a lunar month, and the moon's
 // age grows a day a day from under 1.0 after it; sunrise and sunset stay in
 // Tokyo's bounds and move by at most two minutes a day; each year has its
-// 雑節 once (土用 and 社日 and 彼岸 as often as there are seasons for them).
+// 雑節 once (土用 and 社日 and 彼岸 as often as there are seasons for them),
+// the 丑 days of 土用 on 丑 days, the 社日 on the 戊 day nearest the equinox.
 TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
     kyotu1::Almanac almanac;
     const chrono::sys_days first{chrono::year{1873} / 1 / 1};
@@ -99,6 +101,8 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
     int leap_months = 0;
     int expected_phase = -1;
     std::array<int, kyotu1::zassetsu_count> zassetsu_this_year{};
+    std::vector<int> equinoxes;
+    std::vector<int> shanichi;
     constexpr std::array<int, kyotu1::zassetsu_count> zassetsu_a_year = {1, 2, 2, 1, 1, 1, 4, -1, 1, 1};
     for (chrono::sys_days d = first; d <= last; d += chrono::days{1}) {
         const chrono::year_month_day date{d};
@@ -166,7 +170,14 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
             expected_phase = (day->moon_phase + 1) % 4;
         }
         for (int i = 0; i < kyotu1::zassetsu_count; ++i) zassetsu_this_year.at(i) += (day->zassetsu >> i) & 1;
-        if ((day->zassetsu & (1U << static_cast<int>(kyotu1::Zassetsu::doyo_ushi))) != 0) {
+        const auto is = [&](kyotu1::Zassetsu z) { return (day->zassetsu & (1U << static_cast<int>(z))) != 0; };
+        const auto day_number = static_cast<int>(d.time_since_epoch().count());
+        if (day->solar_term == "春分" || day->solar_term == "秋分") equinoxes.push_back(day_number);
+        if (is(kyotu1::Zassetsu::shanichi)) {
+            ASSERT_EQ(day->day_cycle % 10, 4);  // 戊
+            shanichi.push_back(day_number);
+        }
+        if (is(kyotu1::Zassetsu::doyo_ushi)) {
             ASSERT_EQ(day->day_cycle % 12, 1);  // 丑
             for (const std::string_view season : {"立春", "立夏", "立秋", "立冬"}) ASSERT_NE(day->solar_term, season);
         }
@@ -179,6 +190,14 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
                 }
             }
             EXPECT_GE(zassetsu_this_year.at(static_cast<int>(kyotu1::Zassetsu::doyo_ushi)), 4);
+            // The 戊 day nearest each equinox: within five days, and five before when two are.
+            ASSERT_EQ(shanichi.size(), 2U);
+            for (std::size_t i = 0; i < 2; ++i) {
+                EXPECT_GE(shanichi.at(i) - equinoxes.at(i), -5) << static_cast<int>(date.year());
+                EXPECT_LT(shanichi.at(i) - equinoxes.at(i), 5) << static_cast<int>(date.year());
+            }
+            shanichi.clear();
+            equinoxes.clear();
             zassetsu_this_year = {};
         }
         previous = day;
