@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
 
 #include "engine/ephemeris.h"
 #include "engine/sexagenary.h"
@@ -133,9 +134,13 @@ std::vector<KoyomiEvent> koyomi_events(lunisolar::InstantDays& instants, int yea
     add_zassetsu(instants, year, events);
     add_moon_phases(instants, first, last, events);
     std::erase_if(events, [&](const KoyomiEvent& event) { return event.day < first || event.day > last; });
-    std::stable_sort(events.begin(), events.end(), [](const KoyomiEvent& a, const KoyomiEvent& b) {
-        if (a.day != b.day) return a.day < b.day;
-        return a.jst.value_or(-1e9) < b.jst.value_or(-1e9);
+    // By day; on a day, the 雑節 without an instant first, in the order a
+    // day's names are joined, then the rest by their instants.
+    std::sort(events.begin(), events.end(), [](const KoyomiEvent& a, const KoyomiEvent& b) {
+        const auto key = [](const KoyomiEvent& e) {
+            return std::tuple(e.day, e.jst.has_value(), e.jst.value_or(e.index));
+        };
+        return key(a) < key(b);
     });
     return events;
 }

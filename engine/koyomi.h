@@ -41,7 +41,7 @@ struct KoyomiEvent {
 std::string_view koyomi_name(KoyomiKind kind, int index);
 
 // Every event whose JST day lies in the year (1873 to 2100), in time order,
-// the day-only ones first on their day.
+// the day-only ones first on their day in the order of Zassetsu.
 std::vector<KoyomiEvent> koyomi_events(lunisolar::InstantDays& instants, int year);
 
 }  // namespace kyotu1

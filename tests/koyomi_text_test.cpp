@@ -65,7 +65,13 @@ TEST(KoyomiText, CountsDaysFromRisshun) {
     EXPECT_NE(leap.find("2028-09-10 --:--\t雑節\t二百二十日\t\n"), std::string::npos);
     // The full moon of the partial lunar eclipse of 31 December 2009 (UTC).
     EXPECT_TRUE(kyotu1::koyomi_list(2010).starts_with("2010-01-01 04:13\t朔弦望\t望\t\n"));
-    EXPECT_TRUE(kyotu1::koyomi_list(1873).starts_with("1873-01-"));
+    // Two 雑節 of one day in the order the day's names are joined.
+    const std::string first = kyotu1::koyomi_list(1873);
+    EXPECT_TRUE(first.starts_with("1873-01-"));
+    EXPECT_NE(first.find("1873-03-17 --:--\t雑節\t彼岸の入り\t\n1873-03-17 --:--\t雑節\t社日\t\n"), std::string::npos);
+    EXPECT_NE(
+        kyotu1::koyomi_list(1876).find("1876-02-03 --:--\t雑節\t節分\t\n1876-02-03 --:--\t雑節\t土用の丑の日\t\n"),
+        std::string::npos);
     EXPECT_TRUE(kyotu1::koyomi_list(2100).ends_with("\n"));
     EXPECT_THROW(kyotu1::koyomi_list(1872), std::out_of_range);
     EXPECT_THROW(kyotu1::koyomi_list(2101), std::out_of_range);
