@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 #include <utility>
 
 #include "engine/delta_t.h"
@@ -75,6 +76,8 @@ TEST(Ephemeris, SearchesEndOnTheirTargets) {
         EXPECT_EQ(ephemeris::lunation_near(tt - 10), lunation);
         EXPECT_EQ(ephemeris::lunation_near(tt + 10), lunation);
     }
+    EXPECT_THROW(ephemeris::moon_phase(0, 4), std::out_of_range);
+    EXPECT_THROW(ephemeris::moon_phase(0, -1), std::out_of_range);
     for (const std::int32_t day : {-35000, 0, 20796, 47000}) {
         EXPECT_EQ(ephemeris::jst_day(ephemeris::tt_of_jst_day(day)), day);
     }

@@ -24,7 +24,7 @@ PHASES = ["new moon", "first quarter", "full moon", "last quarter"]
 # PyEphem's own Sun and Moon are good to some 20 s and 30 s of these instants.
 LIMITS = {
     "Swiss Ephemeris": {"sun": 2.0, **{name: 40.0 for name in PHASES}},
-    "PyEphem": {"sun": 30.0, "sunrise": 5.0, "sunset": 5.0, **{name: 60.0 for name in PHASES}},
+    "PyEphem": {"sun": 30.0, "sunrise": 1.0, "sunset": 1.0, **{name: 60.0 for name in PHASES}},
 }
 
 
