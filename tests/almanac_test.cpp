@@ -78,6 +78,8 @@ TEST(Almanac, EraYearsAndRange) {
                      std::out_of_range)
             << month << "/" << day;
     }
+    EXPECT_THROW(almanac.events(1872), std::out_of_range);
+    EXPECT_THROW(almanac.events(2101), std::out_of_range);
 }
 
 // Every day of the range: lunar days count on from 1 in months of 29 or 30
@@ -156,6 +158,8 @@ TEST(Almanac, EveryDayOfTheRangeHangsTogether) {
                 ASSERT_LE(day->moon_age_tenths, 10);
             }
         }
+        ASSERT_GE(day->moon_age_tenths, 0);
+        ASSERT_LE(day->moon_age_tenths, 300);
         ASSERT_GE(day->sunrise_minute, 4 * 60 + 20);
         ASSERT_LE(day->sunrise_minute, 6 * 60 + 55);
         ASSERT_GE(day->sunset_minute, 16 * 60 + 25);
