@@ -173,13 +173,12 @@ SunAtUt sun_at_ut(double ut) {
     const double tt = ut + delta_t_seconds(ut) / ERFA_DAYSEC;
     double npb[3][3];
     eraPnm00b(ERFA_DJ00, tt, npb);
-    Vector gcrs = sun_seen_from_earth(tt);
-    double of_date[3];
-    eraRxp(npb, gcrs.p, of_date);
+    Vector sun = sun_seen_from_earth(tt);
+    eraRxp(npb, sun.p, sun.p);  // onto the true equator and equinox of date, in place
     double right_ascension = 0.0;
     double declination = 0.0;
     double distance = 0.0;
-    eraP2s(of_date, &right_ascension, &declination, &distance);
+    eraP2s(sun.p, &right_ascension, &declination, &distance);
     const double sidereal = eraGst06(ERFA_DJ00, ut, ERFA_DJ00, tt, npb);
     return {eraAnp(right_ascension), declination, distance, eraAnpm(sidereal - eraEra00(ERFA_DJ00, ut))};
 }
