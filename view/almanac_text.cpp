@@ -1,6 +1,8 @@
 #include "view/almanac_text.h"
 
+#include <initializer_list>
 #include <stdexcept>
+#include <string_view>
 
 #include "engine/almanac.h"
 #include "engine/calendar.h"
@@ -16,6 +18,13 @@ namespace kyotu1 {
 namespace {
 
 constexpr const char* full_width_space = "\u3000";
+
+// The pieces one after another, each appended (see signed_text).
+std::string concat(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (const std::string_view piece : pieces) text += piece;
+    return text;
+}
 
 // "令和8年", and "令和元年" for an era's first year.
 std::string era_year_text(const AlmanacDay& almanac) {
@@ -42,8 +51,8 @@ std::string zassetsu_text(const AlmanacDay& almanac, std::string text = {}) {
 // "朔 9:52", or "朔 09:52" with the hour in two digits; empty without a phase.
 std::string moon_phase_text(const AlmanacDay& almanac, bool two_digit_hour) {
     if (almanac.moon_phase < 0) return {};
-    std::string text(koyomi_name(KoyomiKind::moon_phase, almanac.moon_phase));
-    return text += " " + clock_text(almanac.phase_minute, two_digit_hour);
+    return concat({koyomi_name(KoyomiKind::moon_phase, almanac.moon_phase), " ",
+                   clock_text(almanac.phase_minute, two_digit_hour)});
 }
 
 // "0.1", "29.5".
@@ -61,15 +70,14 @@ std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day,
     std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";
     // Line by line, each appended (see signed_text).
     if (const auto almanac = run_almanac().day(year, month, day)) {
-        std::string line = era_year_text(*almanac) + "（" + cycle_name(almanac->year_cycle) + "）" + full_width_space;
-        line += "旧暦" + lunar_date_text(*almanac) + full_width_space;
-        add_line(text, line += almanac->rokuyo);
-        line = "干支 " + cycle_name(almanac->day_cycle) + full_width_space;
-        add_line(text, line += "月齢 " + moon_age_text(*almanac));
+        add_line(text, concat({era_year_text(*almanac), "（", cycle_name(almanac->year_cycle), "）", full_width_space,
+                               "旧暦", lunar_date_text(*almanac), full_width_space, almanac->rokuyo}));
+        add_line(text,
+                 concat({"干支 ", cycle_name(almanac->day_cycle), full_width_space, "月齢 ", moon_age_text(*almanac)}));
         add_line(text, zassetsu_text(*almanac, std::string(almanac->solar_term)));
         add_line(text, moon_phase_text(*almanac, false));
-        line = "日の出 " + clock_text(almanac->sunrise_minute, false) + full_width_space;
-        add_line(text, line += "日の入 " + clock_text(almanac->sunset_minute, false) + "（東京）");
+        add_line(text, concat({"日の出 ", clock_text(almanac->sunrise_minute, false), full_width_space, "日の入 ",
+                               clock_text(almanac->sunset_minute, false), "（東京）"}));
     }
     add_line(text, holiday);
     return text;

@@ -10,7 +10,8 @@ namespace kyotu1 {
 // in two digits as the command line's columns write it.
 inline std::string clock_text(int minute_of_day, bool two_digit_hour) {
     std::string text = right_aligned(minute_of_day / 60, two_digit_hour ? 2 : 1, '0');
-    return text += ":" + right_aligned(minute_of_day % 60, 2, '0');
+    text += ':';
+    return text += right_aligned(minute_of_day % 60, 2, '0');
 }
 
 }  // namespace kyotu1

@@ -27,10 +27,17 @@ std::string koyomi_list(int year) {
     if (year < first_almanac_year || year > last_almanac_year) throw std::out_of_range("year outside the almanac");
     std::string list;
     for (const KoyomiEvent& event : run_almanac().events(year)) {
-        list += date_text(event.day) + " " + (event.jst ? clock_text(minute_of_day(*event.jst), true) : "--:--");
-        list += std::string("\t") + kind_names.at(static_cast<std::size_t>(event.kind)) + "\t";
+        // Appended piece by piece (see signed_text).
+        list += date_text(event.day);
+        list += ' ';
+        list += event.jst ? clock_text(minute_of_day(*event.jst), true) : "--:--";
+        list += '\t';
+        list += kind_names.at(static_cast<std::size_t>(event.kind));
+        list += '\t';
         list += koyomi_name(event.kind, event.index);
-        list += "\t" + (event.degrees ? std::to_string(*event.degrees) : std::string()) + "\n";
+        list += '\t';
+        if (event.degrees) list += std::to_string(*event.degrees);
+        list += '\n';
     }
     return list;
 }
