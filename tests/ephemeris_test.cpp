@@ -1,9 +1,6 @@
-// The ephemeris under the almanac: ΔT, the root finds, and the apparent
-// places, the last against ERFA's own apparent-place path.
+// The ephemeris under the almanac: ΔT and the root finds. The places
+// themselves are checked against the Swiss Ephemeris by the sweep.
 #include <gtest/gtest.h>
-
-#include <erfa.h>
-#include <erfam.h>
 
 #include <cmath>
 #include <numbers>
@@ -80,72 +77,6 @@ TEST(Ephemeris, SearchesEndOnTheirTargets) {
     EXPECT_THROW(ephemeris::moon_phase(0, -1), std::out_of_range);
     for (const std::int32_t day : {-35000, 0, 20796, 47000}) {
         EXPECT_EQ(ephemeris::jst_day(ephemeris::tt_of_jst_day(day)), day);
-    }
-}
-
-// The Sun's and the Moon's places as ERFA's own apparent-place path finds
-// them: the Sun where it stood one light time ago seen from where the Earth
-// is now, shifted by the aberration of the Earth's barycentric velocity
-// (eraAb); the Moon where it stood one light time ago. Near perihelion and
-// aphelion, where the light time differs most from its mean, within 0.002″.
-// NOLINTBEGIN(modernize-avoid-c-arrays): ERFA's vectors are C arrays.
-double ecliptic_longitude_of_date(double p[3], double tt) {
-    double rm[3][3];
-    eraEcm06(ERFA_DJ00, tt, rm);
-    double e[3];
-    eraRxp(rm, p, e);
-    return eraAnp(std::atan2(e[1], e[0]));
-}
-
-double sun_by_erfa(double tt) {
-    double helio[2][3];
-    double bary[2][3];
-    eraEpv00(ERFA_DJ00, tt, helio, bary);
-    double sun[3];
-    double light_time = 0.0;
-    for (int pass = 0; pass < 3; ++pass) {
-        double then_helio[2][3];
-        double then_bary[2][3];
-        eraEpv00(ERFA_DJ00, tt - light_time, then_helio, then_bary);
-        for (int i = 0; i < 3; ++i) sun[i] = (then_bary[0][i] - then_helio[0][i]) - bary[0][i];
-        light_time = eraPm(sun) * ERFA_AULT / ERFA_DAYSEC;
-    }
-    double direction[3];
-    double distance = 0.0;
-    eraPn(sun, &distance, direction);
-    double velocity[3];
-    eraSxp(ERFA_AULT / ERFA_DAYSEC, bary[1], velocity);  // in units of c
-    double apparent[3];
-    eraAb(direction, velocity, eraPm(helio[0]), std::sqrt(1.0 - eraPm(velocity) * eraPm(velocity)), apparent);
-    double dpsi = 0.0;
-    double deps = 0.0;
-    eraNut00b(ERFA_DJ00, tt, &dpsi, &deps);
-    return eraAnp(ecliptic_longitude_of_date(apparent, tt) + dpsi);
-}
-
-double moon_by_erfa(double tt) {
-    double moon[2][3];
-    eraMoon98(ERFA_DJ00, tt, moon);
-    eraMoon98(ERFA_DJ00, tt - eraPm(moon[0]) * ERFA_AULT / ERFA_DAYSEC, moon);
-    return ecliptic_longitude_of_date(moon[0], tt);
-}
-// NOLINTEND(modernize-avoid-c-arrays)
-
-TEST(Ephemeris, ApparentPlacesAgreeWithErfasOwnPath) {
-    namespace ephemeris = kyotu1::ephemeris;
-    constexpr double arc_500th_second = 1e-8;  // radians
-    // 3 January and 4 July of 1900, 2026 and 2100, TT days from J2000.
-    for (const double tt : {-36520.0, -36338.0, 9498.0, 9680.0, 36527.0, 36709.0}) {
-        const double sun = ephemeris::sun_apparent_longitude(tt).angle;
-        EXPECT_NEAR(std::remainder(sun - sun_by_erfa(tt), 2 * std::numbers::pi), 0.0, arc_500th_second) << tt;
-        // The elongation leaves nutation out, which moves both bodies alike.
-        double dpsi = 0.0;
-        double deps = 0.0;
-        eraNut00b(ERFA_DJ00, tt, &dpsi, &deps);
-        const double elongation = moon_by_erfa(tt) - (sun_by_erfa(tt) - dpsi);
-        EXPECT_NEAR(std::remainder(ephemeris::moon_elongation(tt).angle - elongation, 2 * std::numbers::pi), 0.0,
-                    arc_500th_second)
-            << tt;
     }
 }
 

@@ -75,7 +75,6 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     const QStringList almanac_2026 = korinde({"--almanac", "2026"}).out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(almanac_2026.size(), 365);
     EXPECT_EQ(almanac_2026[340], "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t\t乙卯\t\t\t06:37-16:28");
-    EXPECT_EQ(almanac_2026[206], "2026-07-26\t日\t令和8年\t6月13日\t赤口\t\t\t辛丑\t土用の丑の日\t\t04:44-18:51");
     // Every day's 節気 and 雑節 and every phase once, as --koyomi lists them.
     const QStringList koyomi_2026 = korinde({"--koyomi", "2026"}).out.split('\n', Qt::SkipEmptyParts);
     qsizetype columns_named = 0;
@@ -85,9 +84,6 @@ TEST(CommandLine, AnswersWithoutADisplay) {
             !column[5].isEmpty() + (column[8].isEmpty() ? 0 : column[8].count("・") + 1) + !column[9].isEmpty();
     }
     EXPECT_EQ(koyomi_2026.size(), columns_named);
-    EXPECT_TRUE(koyomi_2026.contains("2026-12-09 09:52\t朔弦望\t朔\t"));
-    EXPECT_TRUE(koyomi_2026.contains("2026-12-22 05:50\t節気\t冬至\t270"));
-    EXPECT_TRUE(koyomi_2026.contains("2026-02-03 --:--\t雑節\t節分\t"));
 }
 
 TEST(CommandLine, RefusesBadInputWithStatus2) {
