@@ -52,10 +52,6 @@ struct DayEntry {
     std::int16_t sunset_minute;
 };
 
-std::int32_t day_number(chrono::year_month_day date) {
-    return static_cast<std::int32_t>(chrono::sys_days{date}.time_since_epoch().count());
-}
-
 // The lunar months that cover the year: those of its winter span, then those
 // of the next, which begins with the month holding the year's winter solstice.
 std::vector<LunarMonth> months_covering(lunisolar::InstantDays& instants, int year) {
@@ -81,8 +77,7 @@ struct Almanac::YearTable {
 };
 
 std::int16_t minute_of_day(double jst) {
-    const double day = std::floor(jst);
-    return static_cast<std::int16_t>(std::min(1439L, std::lround((jst - day) * 1440)));
+    return static_cast<std::int16_t>(std::min(1439L, std::lround((jst - ephemeris::day_of_jst(jst)) * 1440)));
 }
 
 Almanac::Almanac() = default;
@@ -92,8 +87,8 @@ const Almanac::YearTable& Almanac::year_table(int year) {
     std::unique_ptr<YearTable>& table = years_.at(static_cast<std::size_t>(year - first_almanac_year));
     if (table) return *table;
     table = std::make_unique<YearTable>();
-    table->first_day = day_number(chrono::year{year} / 1 / 1);
-    const std::int32_t last_day = day_number(chrono::year{year} / 12 / 31);
+    table->first_day = ephemeris::day_number(chrono::year{year} / 1 / 1);
+    const std::int32_t last_day = ephemeris::day_number(chrono::year{year} / 12 / 31);
     const std::vector<LunarMonth> months = months_covering(instants_, year);
 
     std::size_t m = 0;
@@ -149,7 +144,7 @@ std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, st
     if (year < first_almanac_year || year > last_almanac_year) return std::nullopt;
 
     const YearTable& table = year_table(year);
-    const DayEntry& entry = table.days.at(static_cast<std::size_t>(day_number(date) - table.first_day));
+    const DayEntry& entry = table.days.at(static_cast<std::size_t>(ephemeris::day_number(date) - table.first_day));
     const Era& era = era_of(date);
     return AlmanacDay{
         era.name,
@@ -160,7 +155,7 @@ std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, st
         rokuyo_names.at(static_cast<std::size_t>((entry.lunar_month + entry.lunar_day) % 6)),
         entry.term == no_term ? std::string_view{} : koyomi_name(KoyomiKind::solar_term, entry.term),
         year_cycle(year),
-        day_cycle(day_number(date)),
+        day_cycle(ephemeris::day_number(date)),
         entry.zassetsu,
         entry.moon_age_tenths,
         entry.moon_phase,

@@ -164,8 +164,6 @@ double jst_of_tt(double tt) { return tt - delta_t_seconds(tt) / ERFA_DAYSEC + j2
 
 double ut_of_jst(double jst) { return jst - jst_offset - j2000_after_1970; }
 
-std::int32_t jst_day(double tt) { return static_cast<std::int32_t>(std::floor(jst_of_tt(tt))); }
-
 double tt_of_jst_day(std::int32_t day) { return ut_of_jst(day + 0.5); }
 
 // NOLINTBEGIN(modernize-avoid-c-arrays)

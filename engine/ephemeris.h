@@ -7,6 +7,8 @@
 // radians; rates are radians per day.
 #pragma once
 
+#include <chrono>
+#include <cmath>
 #include <cstdint>
 
 namespace kyotu1::ephemeris {
@@ -59,9 +61,13 @@ struct SunAtUt {
 };
 SunAtUt sun_at_ut(double ut);
 
-// The day in Japan Standard Time (UTC+9, through UT = TT − ΔT) on which the
-// instant falls, in days from 1970-01-01.
-std::int32_t jst_day(double tt);
+// The JST day (days from 1970-01-01) of an instant in JST days.
+inline std::int32_t day_of_jst(double jst) { return static_cast<std::int32_t>(std::floor(jst)); }
+
+// The JST day of the Gregorian date, in the same count.
+inline std::int32_t day_number(std::chrono::year_month_day date) {
+    return static_cast<std::int32_t>(std::chrono::sys_days{date}.time_since_epoch().count());
+}
 
 // Noon of the JST day as a TT instant, near enough for a first guess.
 double tt_of_jst_day(std::int32_t day);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <stdexcept>
 #include <tuple>
 
@@ -55,14 +54,8 @@ std::int32_t shanichi(std::int32_t equinox) {
     return ahead < 5 ? equinox + ahead : equinox + ahead - 10;
 }
 
-std::int32_t day_number(int year, unsigned month, unsigned day) {
-    namespace chrono = std::chrono;
-    const chrono::year_month_day date{chrono::year{year}, chrono::month{month}, chrono::day{day}};
-    return static_cast<std::int32_t>(chrono::sys_days{date}.time_since_epoch().count());
-}
-
 KoyomiEvent timed(double jst, KoyomiKind kind, int index, std::optional<int> degrees) {
-    return {static_cast<std::int32_t>(std::floor(jst)), jst, kind, index, degrees};
+    return {ephemeris::day_of_jst(jst), jst, kind, index, degrees};
 }
 
 KoyomiEvent on_day(std::int32_t day, Zassetsu zassetsu) {
@@ -124,8 +117,8 @@ std::string_view koyomi_name(KoyomiKind kind, int index) {
 }
 
 std::vector<KoyomiEvent> koyomi_events(lunisolar::InstantDays& instants, int year) {
-    const std::int32_t first = day_number(year, 1, 1);
-    const std::int32_t last = day_number(year, 12, 31);
+    const std::int32_t first = ephemeris::day_number(std::chrono::year{year} / 1 / 1);
+    const std::int32_t last = ephemeris::day_number(std::chrono::year{year} / 12 / 31);
     std::vector<KoyomiEvent> events;
     events.reserve(100);
     for (int index = 0; index < 24; ++index) {

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "engine/ephemeris.h"
 
@@ -47,7 +46,7 @@ double InstantDays::solar_term_jst(int year, int index) {
 }
 
 std::int32_t InstantDays::solar_term_day(int year, int index) {
-    return static_cast<std::int32_t>(std::floor(solar_term_jst(year, index)));
+    return ephemeris::day_of_jst(solar_term_jst(year, index));
 }
 
 double InstantDays::new_moon_jst(std::int32_t lunation) {
@@ -56,9 +55,7 @@ double InstantDays::new_moon_jst(std::int32_t lunation) {
     return place->second;
 }
 
-std::int32_t InstantDays::new_moon_day(std::int32_t lunation) {
-    return static_cast<std::int32_t>(std::floor(new_moon_jst(lunation)));
-}
+std::int32_t InstantDays::new_moon_day(std::int32_t lunation) { return ephemeris::day_of_jst(new_moon_jst(lunation)); }
 
 WinterSpan InstantDays::winter_span(int year) {
     const std::int32_t solstice_before = solar_term_day(year - 1, winter_solstice);

@@ -76,7 +76,7 @@ TEST(Ephemeris, SearchesEndOnTheirTargets) {
     EXPECT_THROW(ephemeris::moon_phase(0, 4), std::out_of_range);
     EXPECT_THROW(ephemeris::moon_phase(0, -1), std::out_of_range);
     for (const std::int32_t day : {-35000, 0, 20796, 47000}) {
-        EXPECT_EQ(ephemeris::jst_day(ephemeris::tt_of_jst_day(day)), day);
+        EXPECT_EQ(ephemeris::day_of_jst(ephemeris::jst_of_tt(ephemeris::tt_of_jst_day(day))), day);
     }
 }
 
