@@ -46,14 +46,44 @@ std::optional<std::int16_t> year_of(const QString& text) {
 const char* const year_wanted = "年には 1 から 32767 までの数を指定してください";
 const char* const month_wanted = "月には 1 から 12 までの数を指定してください";
 const char* const almanac_year_wanted = "暦注の年には 1873 から 2100 までの数を指定してください";
+const char* const holiday_year_wanted = "祝日の年には 1 から 2100 までの数を指定してください";
 
-// Positional arguments: YEAR [MONTH] to open at, MONTH after --almanac YEAR,
-// none after --list YEAR or --koyomi YEAR.
-Parsed with_positional(CommandLine command, QStringList positional) {
+// An option that prints a list of the year given with it.
+struct ListOption {
+    const QCommandLineOption* option;
+    CommandLine::Action action;
+    int first_year;
+    int last_year;
+    const char* year_wanted;
+};
+
+// --ics's last year, the first when none is given: not before the first,
+// nor more than max_ics_years on.
+Parsed with_last_year(CommandLine command, const QStringList& positional, const ListOption& years) {
+    command.last_year = command.year;
+    if (positional.empty()) return command;
+    command.last_year = number_within(positional[0], years.first_year, years.last_year);
+    if (!command.last_year) return complaint(years.year_wanted, positional[0]);
+    if (*command.last_year < *command.year) {
+        return complaint("最後の年には最初の年と同じか後の年を指定してください", positional[0]);
+    }
+    if (*command.last_year - *command.year >= max_ics_years) {
+        return complaint("一度に書き出せるのは 50 年までです", QString("%1 %2").arg(*command.year).arg(positional[0]));
+    }
+    return command;
+}
+
+// Positional arguments: YEAR [MONTH] to open at, MONTH after --almanac YEAR
+// or --pdf YEAR, LAST_YEAR after --ics YEAR, none after --list YEAR or
+// --koyomi YEAR.
+Parsed with_positional(CommandLine command, QStringList positional, const ListOption* chosen) {
     using Action = CommandLine::Action;
-    const qsizetype allowed = command.action == Action::almanac ? 1 : command.action == Action::open_window ? 2 : 0;
+    const auto action = command.action;
+    const bool one_allowed = action == Action::almanac || action == Action::pdf || action == Action::ics;
+    const qsizetype allowed = one_allowed ? 1 : action == Action::open_window ? 2 : 0;
     if (positional.size() > allowed) return complaint("余分な引数があります", positional.mid(allowed).join(' '));
-    if (command.action == Action::open_window && !positional.empty()) {
+    if (action == Action::ics && chosen != nullptr) return with_last_year(command, positional, *chosen);
+    if (action == Action::open_window && !positional.empty()) {
         const QString year = positional.takeFirst();
         command.year = year_of(year);
         if (!command.year) return complaint(year_wanted, year);
@@ -64,15 +94,6 @@ Parsed with_positional(CommandLine command, QStringList positional) {
     }
     return command;
 }
-
-// An option that prints a list of the year given with it.
-struct ListOption {
-    const QCommandLineOption* option;
-    CommandLine::Action action;
-    int first_year;
-    int last_year;
-    const char* year_wanted;
-};
 
 // The one list asked for, if any, with its year, then the positional
 // arguments.
@@ -92,30 +113,26 @@ Parsed with_list(CommandLine command, const QCommandLineParser& parser, std::ini
         command.year = number_within(year, chosen->first_year, chosen->last_year);
         if (!command.year) return complaint(chosen->year_wanted, year);
     }
-    return with_positional(command, parser.positionalArguments());
+    return with_positional(command, parser.positionalArguments(), chosen);
 }
 
-std::string help_text() {
-    return usage_line +
-           "\n"
-           "\n"
-           "一か月ずつ表示する日本の万年カレンダーです。\n"
-           "\n"
-           "  年 [月]               その月を開きます (月を省くと今日の月)\n"
-           "  --holidays=builtin    組み込みの祝日規則で表示します (既定)\n"
-           "  --holidays=current    現行の祝日法で表示します\n"
-           "  --popup               マウスの位置に開きます。もう一度実行すると閉じます。\n"
-           "                        Esc キーか、ほかのウィンドウに移ると閉じます\n"
-           "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
-           "  --almanac 年 [月]     その年 (または月) の毎日の暦注を一行ずつ書き出します:\n"
-           "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日、\n"
-           "                        干支、雑節、月の満ち欠けと時刻、東京の日の出と日の入り\n"
-           "                        (タブ区切り、1873 年から 2100 年まで)\n"
-           "  --koyomi 年           その年の二十四節気、雑節、朔弦望を時刻の順に一行ずつ書き出します:\n"
-           "                        年-月-日 時:分、種類、名前、太陽の黄経 (度)\n"
-           "                        (タブ区切り、日本時間、1873 年から 2100 年まで)\n"
-           "  -h, --help            この説明を表示します\n"
-           "  -v, --version         版を表示します\n";
+// The kinds of --ics-include, "holidays,sekki,…", or nothing when one is
+// not known.
+std::optional<kyotu1::EntryKinds> entry_kinds_of(const QString& text) {
+    kyotu1::EntryKinds kinds = 0;
+    for (const QString& word : text.split(',')) {
+        bool known = false;
+        for (int index = 0; index < kyotu1::entry_kind_count; ++index) {
+            const auto kind = static_cast<kyotu1::EntryKind>(index);
+            QString name = QString::fromUtf8(kyotu1::entry_kind_word(kind));
+            if (kind == kyotu1::EntryKind::holiday) name += 's';
+            if (word.trimmed() != name) continue;
+            kinds |= kyotu1::entry_bit(kind);
+            known = true;
+        }
+        if (!known) return std::nullopt;
+    }
+    return kinds;
 }
 
 // The holiday rules for a list on the standard output; their warning for
@@ -139,18 +156,71 @@ std::optional<QString> first_set(const QCommandLineParser& parser,
 
 std::string version_text() { return std::string("korinde ") + program_version + "\n"; }
 
+struct Options {
+    QCommandLineOption holidays{"holidays", {}, "rules"};
+    QCommandLineOption list{"list", {}, "year"};
+    QCommandLineOption almanac{"almanac", {}, "year"};
+    QCommandLineOption koyomi{"koyomi", {}, "year"};
+    QCommandLineOption ics{"ics", {}, "year"};
+    QCommandLineOption ics_include{"ics-include", {}, "kinds"};
+    QCommandLineOption pdf{"pdf", {}, "year"};
+    QCommandLineOption output{"output", {}, "file"};
+    QCommandLineOption popup{"popup"};
+    QCommandLineOption help{QStringList{"h", "help"}};
+    QCommandLineOption version{QStringList{"v", "version"}};
+};
+
+// What only goes with one action: --ics-include with --ics, --output with
+// --pdf, which needs it.
+Parsed with_export_options(CommandLine command, const QCommandLineParser& parser, const Options& options) {
+    using Action = CommandLine::Action;
+    if (parser.isSet(options.ics_include) && command.action != Action::ics) {
+        return "korinde: --ics-include は --ics と一緒に指定してください";
+    }
+    if (parser.isSet(options.output) && command.action != Action::pdf) {
+        return "korinde: --output は --pdf と一緒に指定してください";
+    }
+    if (command.action == Action::pdf) {
+        command.output = parser.value(options.output);
+        if (command.output.isEmpty()) return "korinde: --pdf には --output で書き出すファイルを指定してください";
+    }
+    return command;
+}
+
+// The list or export asked for, with its years, month and options.
+Parsed with_actions(CommandLine command, const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.ics_include)) {
+        const QString given = parser.value(options.ics_include);
+        const auto kinds = entry_kinds_of(given);
+        if (!kinds) {
+            return complaint(
+                "--ics-include には holidays、sekki、zassetsu、moon、rokuyo をコンマで区切って指定してください", given);
+        }
+        command.ics_kinds = *kinds;
+    }
+    // Holidays alone follow the rules, which reach back to year 1.
+    const bool holidays_only = command.ics_kinds == kyotu1::entry_bit(kyotu1::EntryKind::holiday);
+    using Action = CommandLine::Action;
+    Parsed parsed = with_list(
+        command, parser,
+        {{&options.list, Action::list, kyotu1::min_year, kyotu1::max_year, year_wanted},
+         {&options.almanac, Action::almanac, kyotu1::first_almanac_year, kyotu1::last_almanac_year,
+          almanac_year_wanted},
+         {&options.koyomi, Action::koyomi, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted},
+         {&options.ics, Action::ics, holidays_only ? kyotu1::min_year : kyotu1::first_almanac_year,
+          kyotu1::last_rule_year, holidays_only ? holiday_year_wanted : almanac_year_wanted},
+         {&options.pdf, Action::pdf, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted}});
+    if (const auto* listed = std::get_if<CommandLine>(&parsed)) return with_export_options(*listed, parser, options);
+    return parsed;
+}
+
 }  // namespace
 
 Parsed parse_command_line(const QStringList& arguments) {
+    const Options options;
     QCommandLineParser parser;
-    const QCommandLineOption holidays("holidays", {}, "rules");
-    const QCommandLineOption list("list", {}, "year");
-    const QCommandLineOption almanac("almanac", {}, "year");
-    const QCommandLineOption koyomi("koyomi", {}, "year");
-    const QCommandLineOption popup("popup");
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({holidays, list, almanac, koyomi, popup, help, version});
+    parser.addOptions({options.holidays, options.list, options.almanac, options.koyomi, options.ics,
+                       options.ics_include, options.pdf, options.output, options.popup, options.help, options.version});
     parser.addPositionalArgument("year", {});
     parser.addPositionalArgument("month", {});
 
@@ -159,39 +229,36 @@ Parsed parse_command_line(const QStringList& arguments) {
             const QString name = parser.unknownOptionNames().first();
             return complaint("知らないオプションです", (name.size() == 1 ? "-" : "--") + name);
         }
-        return "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)";
+        return "korinde: --holidays、--list、--almanac、--koyomi、--ics、--ics-include、--pdf と --output には"
+               "値を指定してください (例: --list 2026)";
     }
 
     CommandLine command;
-    if (parser.isSet(holidays)) {
-        const QString rules = parser.value(holidays);
+    if (parser.isSet(options.holidays)) {
+        const QString rules = parser.value(options.holidays);
         if (rules == "current") {
             command.law = kyotu1::HolidayLaw::current;
         } else if (rules != "builtin") {
             return complaint("--holidays には builtin か current を指定してください", rules);
         }
     }
-    if (parser.isSet(popup)) {
-        if (const auto other = first_set(parser, {&list, &almanac, &koyomi, &help, &version})) {
+    if (parser.isSet(options.popup)) {
+        if (const auto other = first_set(parser, {&options.list, &options.almanac, &options.koyomi, &options.ics,
+                                                  &options.pdf, &options.help, &options.version})) {
             return complaint("--popup と一緒には指定できません", "--" + *other);
         }
         command.popup = true;
     }
     // Asking for help or the version needs nothing else to be right.
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         command.action = CommandLine::Action::help;
         return command;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         command.action = CommandLine::Action::version;
         return command;
     }
-    using Action = CommandLine::Action;
-    return with_list(
-        command, parser,
-        {{&list, Action::list, kyotu1::min_year, kyotu1::max_year, year_wanted},
-         {&almanac, Action::almanac, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted},
-         {&koyomi, Action::koyomi, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted}});
+    return with_actions(command, parser, options);
 }
 
 int run_without_window(const CommandLine& command) {
@@ -209,7 +276,9 @@ int run_without_window(const CommandLine& command) {
         case CommandLine::Action::koyomi:
             std::cout << kyotu1::koyomi_list(command.year.value_or(kyotu1::first_almanac_year));
             break;
-        case CommandLine::Action::open_window: return 2;
+        case CommandLine::Action::ics:
+        case CommandLine::Action::pdf:
+        case CommandLine::Action::open_window: return 2;  // not answered here
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

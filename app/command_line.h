@@ -1,6 +1,8 @@
 // The command line: korinde [--holidays=builtin|current] [--popup] [YEAR
-// [MONTH]], --list YEAR, --almanac YEAR [MONTH], --koyomi YEAR, --help and --version. Everything here is decided before
-// any window or display is needed.
+// [MONTH]], --list YEAR, --almanac YEAR [MONTH], --koyomi YEAR, --ics YEAR
+// [LAST_YEAR] [--ics-include=KINDS], --pdf YEAR [MONTH] --output FILE, --help
+// and --version. Everything here is decided before any window or display is
+// needed.
 #pragma once
 
 #include <cstdint>
@@ -11,27 +13,38 @@
 #include <QStringList>
 
 #include "engine/holidays.h"
+#include "view/calendar_entries.h"
 
 namespace korinde {
 
 struct CommandLine {
-    enum class Action { open_window, help, version, list, almanac, koyomi };
+    enum class Action { open_window, help, version, list, almanac, koyomi, ics, pdf };
     Action action = Action::open_window;
     kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
-    std::optional<std::int16_t> year;   // the month to open at, or the year to list
-    std::optional<std::int16_t> month;  // today's month when not given
-    bool popup = false;                 // the window as the panel clock's popup
+    std::optional<std::int16_t> year;       // the month to open at, or the year to list
+    std::optional<std::int16_t> month;      // today's month when not given
+    bool popup = false;                     // the window as the panel clock's popup
+    std::optional<std::int16_t> last_year;  // of --ics
+    kyotu1::EntryKinds ics_kinds = kyotu1::default_entry_kinds;
+    QString output;  // the file --pdf writes
 };
 
+// At most this many years in one iCalendar file.
+inline constexpr int max_ics_years = 50;
+
 inline const std::string usage_line =
-    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年]";
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年"
+    " | --ics 年 [最後の年] [--ics-include=種類,…] | --pdf 年 [月] --output ファイル]";
+
+// The text of --help.
+std::string help_text();
 
 // The command line, or one Japanese line that says what is wrong with it.
 // The first argument is the program's own name.
 std::variant<CommandLine, std::string> parse_command_line(const QStringList& arguments);
 
-// Carries out --help, --version, --list, --almanac or --koyomi on the standard streams and returns
-// the exit status; no display is needed.
+// Carries out --help, --version, --list, --almanac or --koyomi on the
+// standard streams and returns the exit status; no display is needed.
 int run_without_window(const CommandLine& command);
 
 // Prints the complaint and the usage line on stderr; returns the exit status 2.

@@ -1,7 +1,9 @@
 // The program: the command line, the answers that need no window, the
-// second --popup that closes the first, and the window module for the rest.
+// second --popup that closes the first, the export modules for --ics and
+// --pdf, and the window module for the rest.
 #include <array>
 #include <exception>
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 
@@ -11,6 +13,7 @@
 
 #include "app/command_line.h"
 #include "app/display.h"
+#include "app/export_entry.h"
 #include "app/popup_entry.h"
 #include "app/process.h"
 #include "app/single_instance.h"
@@ -29,7 +32,7 @@ constexpr const char* module_suffix = ".so";
 // bin when installed. The error told is the one that explains: of the first
 // place where the module exists but does not load, else that it is nowhere.
 template <typename Function>
-Function load(const char* module_name, const char* symbol) {
+Function load(const char* module_name, const char* symbol, const std::string& part = "ウィンドウの部品") {
     const QString folder = korinde::program_folder();
     const QString name = QString::fromLatin1(module_name);
     const std::array<QString, 2> places = {folder + "/" + name, folder + "/../" KORINDE_MODULE_DIR "/" + name};
@@ -37,18 +40,47 @@ Function load(const char* module_name, const char* symbol) {
         if (!QFileInfo::exists(place + module_suffix)) continue;
         QLibrary module(place);
         if (auto function = reinterpret_cast<Function>(module.resolve(symbol))) return function;
-        throw std::runtime_error("ウィンドウの部品を読み込めません: " + module.errorString().toStdString());
+        throw std::runtime_error(part + "を読み込めません: " + module.errorString().toStdString());
     }
     QStringList tried;
     for (const QString& place : places) tried << QDir::toNativeSeparators(QDir::cleanPath(place + module_suffix));
-    throw std::runtime_error("ウィンドウの部品が見つかりません: " + tried.join("、").toStdString());
+    throw std::runtime_error(part + "が見つかりません: " + tried.join("、").toStdString());
+}
+
+void write_out(void* /*context*/, const char* data, std::size_t size) {
+    std::cout.write(data, static_cast<std::streamsize>(size));
+}
+
+void write_err(void* /*context*/, const char* data, std::size_t size) {
+    std::cerr.write(data, static_cast<std::streamsize>(size));
+}
+
+int write_ics(const korinde::CommandLine& command) {
+    const KorindeIcsRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0, command.year.value_or(0),
+                                    command.last_year.value_or(0), command.ics_kinds};
+    const auto write = load<korinde::WriteIcs>("korinde-ics", korinde::write_ics_symbol, "iCalendar の部品");
+    korinde::binary_standard_output();  // the file's own CR LF, untranslated
+    const int status = write(&request, write_out, write_err, nullptr);
+    std::cout.flush();
+    return status != 0 ? status : std::cout ? 0 : 1;
+}
+
+int write_pdf(int argc, char** argv, const korinde::CommandLine& command) {
+    const QByteArray output = command.output.toUtf8();
+    const KorindePdfRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0, command.year.value_or(0),
+                                    command.month.value_or(0), output.constData()};
+    const auto write = load<korinde::WritePdf>("korinde-pdf", korinde::write_pdf_symbol, "PDF の部品");
+    return write(argc, argv, &request, write_err, nullptr);
 }
 
 int run(int argc, char** argv) {
     const auto parsed = korinde::parse_command_line(korinde::program_arguments(argc, argv));
     if (const auto* complaint = std::get_if<std::string>(&parsed)) return korinde::refuse(*complaint);
     const auto& command = std::get<korinde::CommandLine>(parsed);
-    if (command.action != korinde::CommandLine::Action::open_window) return korinde::run_without_window(command);
+    using Action = korinde::CommandLine::Action;
+    if (command.action == Action::ics) return write_ics(command);
+    if (command.action == Action::pdf) return write_pdf(argc, argv, command);
+    if (command.action != Action::open_window) return korinde::run_without_window(command);
     if (!korinde::display_configured()) return korinde::refuse_without_display();
 
     KorindeWindowRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0,

@@ -3,7 +3,11 @@
 #include <iostream>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
+
+#include <cstdio>
 
 #include <optional>
 #include <streambuf>
@@ -125,7 +129,15 @@ void report_failure(const std::string& text) {
     if (is_redirected(error) || is_console(error)) return;
     MessageBoxW(nullptr, wide_text(text).c_str(), L"Korinde", MB_OK | MB_ICONERROR);
 }
+void binary_standard_output() {
+    std::cout.flush();
+    // A console takes wide characters through its own buffer instead.
+    if (is_redirected(GetStdHandle(STD_OUTPUT_HANDLE))) _setmode(_fileno(stdout), _O_BINARY);
+}
+
 #else
+void binary_standard_output() {}
+
 void use_parent_console() {}
 
 void report_failure(const std::string& text) { std::cerr << text << std::endl; }

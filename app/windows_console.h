@@ -14,6 +14,10 @@ namespace korinde {
 // Does nothing elsewhere.
 void use_parent_console();
 
+// Makes the standard output write line ends as given, where Windows would
+// make each LF a CR LF; for files that carry their own. Does nothing elsewhere.
+void binary_standard_output();
+
 // Tells the user why the program cannot go on: on standard error, and, where
 // nothing would show that (started from the desktop on Windows), in a
 // message box too.

@@ -39,7 +39,8 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
 
 const QString version_line = QString("korinde %1\n").arg(korinde::program_version);
 const QString usage =
-    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年]\n";
+    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年"
+    " | --ics 年 [最後の年] [--ics-include=種類,…] | --pdf 年 [月] --output ファイル]\n";
 
 TEST(CommandLine, AnswersWithoutADisplay) {
     struct Case {
@@ -87,6 +88,12 @@ TEST(CommandLine, AnswersWithoutADisplay) {
 }
 
 TEST(CommandLine, RefusesBadInputWithStatus2) {
+    const QString missing_value =
+        "korinde: --holidays、--list、--almanac、--koyomi、--ics、--ics-include、--pdf と --output "
+        "には値を指定してください "
+        "(例: --list 2026)\n";
+    const QString kinds_wanted =
+        "korinde: --ics-include には holidays、sekki、zassetsu、moon、rokuyo をコンマで区切って指定してください: ";
     const std::pair<QStringList, QString> cases[] = {
         {{"--foo"}, "korinde: 知らないオプションです: --foo\n"},
         {{"abc"}, "korinde: 年には 1 から 32767 までの数を指定してください: abc\n"},
@@ -95,9 +102,25 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"2026", "13"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
         {{"2026", "5", "1"}, "korinde: 余分な引数があります: 1\n"},
         {{"--holidays=new"}, "korinde: --holidays には builtin か current を指定してください: new\n"},
-        {{"--list"}, "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)\n"},
-        {{"--koyomi"},
-         "korinde: --holidays、--list、--almanac と --koyomi には値を指定してください (例: --list 2026)\n"},
+        {{"--list"}, missing_value},
+        {{"--koyomi"}, missing_value},
+        {{"--ics"}, missing_value},
+        {{"--ics", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
+        {{"--ics", "2026", "2101"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
+        {{"--ics", "0", "--ics-include=holidays"}, "korinde: 祝日の年には 1 から 2100 までの数を指定してください: 0\n"},
+        {{"--ics", "2026", "2025"}, "korinde: 最後の年には最初の年と同じか後の年を指定してください: 2025\n"},
+        {{"--ics", "2000", "2050"}, "korinde: 一度に書き出せるのは 50 年までです: 2000 2050\n"},
+        {{"--ics", "2026", "--ics-include=holidays,moons"}, kinds_wanted + "holidays,moons\n"},
+        {{"--ics", "2026", "--ics-include="}, kinds_wanted + "\n"},
+        {{"--ics-include=moon", "--list", "2026"}, "korinde: --ics-include は --ics と一緒に指定してください\n"},
+        {{"--ics", "2026", "--pdf", "2026"}, "korinde: --ics と --pdf は一緒に指定できません\n"},
+        {{"--ics", "2026", "--list", "2026"}, "korinde: --list と --ics は一緒に指定できません\n"},
+        {{"--pdf", "2026"}, "korinde: --pdf には --output で書き出すファイルを指定してください\n"},
+        {{"--pdf", "2026", "13", "--output", "x.pdf"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
+        {{"--pdf", "2101", "--output", "x.pdf"},
+         "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
+        {{"--output", "x.pdf", "--ics", "2026"}, "korinde: --output は --pdf と一緒に指定してください\n"},
+        {{"--popup", "--pdf", "2026", "--output", "x.pdf"}, "korinde: --popup と一緒には指定できません: --pdf\n"},
         {{"--koyomi", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
         {{"--koyomi", "2026", "12"}, "korinde: 余分な引数があります: 12\n"},
         {{"--almanac", "2026", "--koyomi", "2026"}, "korinde: --almanac と --koyomi は一緒に指定できません\n"},

@@ -32,11 +32,30 @@ EOF
 unpack_source() {
     local package=$1 version=$2 target=$3 downloads=$windows_cache/downloads
     mkdir -p "$downloads"
-    (cd "$downloads" && apt-get source -qq --download-only "$package=$version" >/dev/null 2>&1)
+    # A file missing from the mirror fails the download; what did arrive is
+    # used below, and what is missing said.
+    (cd "$downloads" && apt-get source -qq --download-only "$package=$version" >/dev/null 2>&1) || true
+    local dsc=$downloads/${package}_${version#*:}.dsc
+    [ -e "$dsc" ] || { echo "The source package $package $version cannot be downloaded." >&2; exit 1; }
     rm -rf "$target"
     mkdir -p "$(dirname "$target")"
     # apt checked the files against the archive's signed index already.
-    dpkg-source --no-check -x "$downloads/${package}_${version#*:}.dsc" "$target" >/dev/null
+    if dpkg-source --no-check -x "$dsc" "$target" >/dev/null 2>&1; then return 0; fi
+    unpack_upstream_only "$dsc" "$target"
+}
+
+# Some mirrors lack a package's Debian part (its patches and packaging) but
+# keep the upstream tarball, which the build needs alone: that is unpacked,
+# once its checksum matches the one the signed .dsc gives.
+unpack_upstream_only() {
+    local dsc=$1 target=$2 line sum file
+    line=$(sed -n '/^Checksums-Sha256:/,/^[^ ]/p' "$dsc" | grep -E '\.orig\.tar\.[a-z0-9]+$' | head -n 1)
+    read -r sum _ file <<<"$line"
+    [ -n "$file" ] && echo "$sum  $(dirname "$dsc")/$file" | sha256sum --check --quiet ||
+        { echo "The upstream tarball of $dsc is missing or does not match its checksum." >&2; exit 1; }
+    echo "Debian's part of $(basename "$dsc") cannot be downloaded: building $file as upstream released it." >&2
+    mkdir -p "$target"
+    tar -xf "$(dirname "$dsc")/$file" -C "$target" --strip-components=1
 }
 
 # Wine's free wintab.h and pktdef.h stand in for the tablet headers that
@@ -123,7 +142,30 @@ build_googletest() {
     rm -rf "$work"
 }
 
-windows_sources=(qt6-base:build_qt erfa:build_erfa googletest:build_googletest)
+# libical for --ics, without its GLib and C++ bindings, ICU (only its
+# calendars other than the Gregorian need it) and Berkeley DB; checked by its
+# own regression program.
+build_libical() {
+    local prefix=$1 version=$2 work=$windows_cache/work/libical
+    unpack_source libical3 "$version" "$work/source"
+    cmake -S "$work/source" -B "$work/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DSHARED_ONLY=ON -DWITH_CXX_BINDINGS=OFF -DICAL_GLIB=OFF \
+        -DICAL_BUILD_DOCS=OFF -DGOBJECT_INTROSPECTION=OFF -DLIBICAL_BUILD_TESTING=ON \
+        -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BDB=ON
+    cmake --build "$work/build"
+    local tests=$work/build/src/test
+    cp "$work/build"/bin/*.dll "$mingw_runtime_dir"/{libgcc_s_seh-1.dll,libstdc++-6.dll} \
+        /usr/$windows_triplet/lib/libwinpthread-1.dll "$tests/"
+    (cd "$tests" && wine_quiet ./regression.exe >regression.log 2>&1 && grep -q 'All Tests Successful' regression.log) ||
+        { echo "libical's regression program failed under Wine: $tests/regression.log" >&2; exit 1; }
+    cmake --install "$work/build"
+    mkdir -p "$prefix/licenses"
+    cp "$work/source"/LICENSE{.MPL2,.LGPL21}.txt "$prefix/licenses/"
+    rm -rf "$work"
+}
+
+windows_sources=(qt6-base:build_qt erfa:build_erfa googletest:build_googletest libical3:build_libical)
 
 # The cache folder of source package $1 at the archive's version.
 prefix_of() {
@@ -132,7 +174,7 @@ prefix_of() {
     echo "$windows_cache/$1-${version//:/_}"
 }
 
-# True when all three are built for the archive's versions.
+# True when all of them are built for the archive's versions.
 windows_prefixes_cached() {
     [ -n "$(source_version qt6-base 2>/dev/null)" ] || return 1
     local package
@@ -141,8 +183,8 @@ windows_prefixes_cached() {
     done
 }
 
-# Builds each of the three where its versioned folder is not complete yet and
-# sets windows_prefixes to the three folders.
+# Builds each of them where its versioned folder is not complete yet and
+# sets windows_prefixes to their folders.
 ensure_windows_prefixes() {
     ensure_source_archive
     windows_prefixes=()

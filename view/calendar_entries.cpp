@@ -1,0 +1,136 @@
+#include "view/calendar_entries.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <stdexcept>
+#include <tuple>
+
+#include "engine/almanac.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/koyomi.h"
+#include "engine/year_days.h"
+#include "view/almanac_text.h"
+#include "view/clock_text.h"
+#include "view/number_text.h"
+
+namespace kyotu1 {
+namespace {
+
+struct KindText {
+    std::string_view word;
+    std::string_view category;
+};
+constexpr std::array<KindText, entry_kind_count> kind_texts = {{
+    {"holiday", "祝日"},
+    {"sekki", "二十四節気"},
+    {"zassetsu", "雑節"},
+    {"moon", "月相"},
+    {"rokuyo", "六曜"},
+}};
+
+// The kinds the year's events (koyomi.h) give, and all those of the almanac.
+constexpr EntryKinds koyomi_kinds =
+    entry_bit(EntryKind::sekki) | entry_bit(EntryKind::zassetsu) | entry_bit(EntryKind::moon);
+constexpr EntryKinds almanac_kinds = koyomi_kinds | entry_bit(EntryKind::rokuyo);
+
+EntryKind entry_kind_of(KoyomiKind kind) {
+    switch (kind) {
+        case KoyomiKind::solar_term: return EntryKind::sekki;
+        case KoyomiKind::zassetsu: return EntryKind::zassetsu;
+        case KoyomiKind::moon_phase: break;
+    }
+    return EntryKind::moon;
+}
+
+CalendarEntry dated_entry(std::int16_t year, std::int16_t month, std::int16_t day, EntryKind kind,
+                          std::string_view name) {
+    return {year, month, day, kind, std::string(name), std::string(name), {}};
+}
+
+std::string tooltip_of(const CalendarEntry& entry) {
+    return day_tooltip(entry.year, entry.month, entry.day, holiday_name(entry.month, entry.day));
+}
+
+// A term, 雑節 or phase; one with an instant gives its minute first.
+CalendarEntry koyomi_entry(const KoyomiEvent& event) {
+    namespace chrono = std::chrono;
+    const chrono::year_month_day date{chrono::sys_days{chrono::days{event.day}}};
+    const auto kind = entry_kind_of(event.kind);
+    CalendarEntry entry =
+        dated_entry(static_cast<std::int16_t>(int(date.year())), static_cast<std::int16_t>(unsigned(date.month())),
+                    static_cast<std::int16_t>(unsigned(date.day())), kind, koyomi_name(event.kind, event.index));
+    if (event.jst) {
+        const std::string minute = clock_text(minute_of_day(*event.jst), false);
+        if (kind == EntryKind::moon) (entry.summary += ' ') += minute;
+        (entry.description = entry.name) += ' ';
+        (entry.description += minute) += '\n';
+    }
+    entry.description += tooltip_of(entry);
+    return entry;
+}
+
+void add_year(std::vector<CalendarEntry>& entries, std::int16_t year, EntryKinds kinds) {
+    syukujitu_set(year);
+    const bool rokuyo = (kinds & entry_bit(EntryKind::rokuyo)) != 0;
+    for_each_day(year, 1, 12, [&](std::int16_t month, std::int16_t day) {
+        if ((kinds & entry_bit(EntryKind::holiday)) != 0 && holiday_flag(month, day) == 1) {
+            CalendarEntry entry = dated_entry(year, month, day, EntryKind::holiday, holiday_name(month, day));
+            entry.description = tooltip_of(entry);
+            entries.push_back(std::move(entry));
+        }
+        if (rokuyo) {
+            entries.push_back(
+                dated_entry(year, month, day, EntryKind::rokuyo, run_almanac().day(year, month, day).value().rokuyo));
+        }
+    });
+    if ((kinds & koyomi_kinds) == 0) return;
+    for (const KoyomiEvent& event : run_almanac().events(year)) {
+        if ((kinds & entry_bit(entry_kind_of(event.kind))) != 0) entries.push_back(koyomi_entry(event));
+    }
+}
+
+}  // namespace
+
+std::string_view entry_kind_word(EntryKind kind) { return kind_texts.at(static_cast<std::size_t>(kind)).word; }
+
+std::string_view entry_category(EntryKind kind) { return kind_texts.at(static_cast<std::size_t>(kind)).category; }
+
+std::vector<CalendarEntry> calendar_entries(int first_year, int last_year, EntryKinds kinds) {
+    const int lowest = (kinds & almanac_kinds) != 0 ? first_almanac_year : min_year;
+    if (first_year < lowest || last_year > last_rule_year || first_year > last_year) {
+        throw std::out_of_range("years outside the calendar's entries");
+    }
+    std::vector<CalendarEntry> entries;
+    for (int year = first_year; year <= last_year; ++year) {
+        const std::size_t start = entries.size();
+        add_year(entries, static_cast<std::int16_t>(year), kinds);
+        std::stable_sort(entries.begin() + static_cast<std::ptrdiff_t>(start), entries.end(),
+                         [](const CalendarEntry& a, const CalendarEntry& b) {
+                             return std::tie(a.month, a.day, a.kind) < std::tie(b.month, b.day, b.kind);
+                         });
+    }
+    return entries;
+}
+
+std::string entry_uid(const CalendarEntry& entry) {
+    std::string uid = right_aligned(entry.year, 4, '0');
+    uid += right_aligned(entry.month, 2, '0');
+    uid += right_aligned(entry.day, 2, '0');
+    (uid += '-') += entry_kind_word(entry.kind);
+    uid += '-';
+    constexpr std::string_view hex = "0123456789ABCDEF";
+    for (const char c : entry.name) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+        if (plain) {
+            uid += c;
+        } else {
+            ((uid += '%') += hex[byte >> 4U]) += hex[byte & 0xFU];
+        }
+    }
+    return uid += "@korinde";
+}
+
+}  // namespace kyotu1
