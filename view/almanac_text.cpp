@@ -26,18 +26,6 @@ std::string concat(std::initializer_list<std::string_view> pieces) {
     return text;
 }
 
-// "令和8年", and "令和元年" for an era's first year.
-std::string era_year_text(const AlmanacDay& almanac) {
-    const std::string year = almanac.era_year == 1 ? "元" : std::to_string(almanac.era_year);
-    return std::string(almanac.era) + year + "年";
-}
-
-// "11月1日", "閏11月1日".
-std::string lunar_date_text(const AlmanacDay& almanac) {
-    std::string text = almanac.leap_month ? "閏" : "";
-    return text += std::to_string(almanac.lunar_month) + "月" + std::to_string(almanac.lunar_day) + "日";
-}
-
 // The day's 雑節 joined by "・", after `text` when it holds a solar term.
 std::string zassetsu_text(const AlmanacDay& almanac, std::string text = {}) {
     for (int index = 0; index < zassetsu_count; ++index) {
@@ -65,6 +53,16 @@ void add_line(std::string& text, const std::string& line) {
 }
 
 }  // namespace
+
+std::string era_year_text(const AlmanacDay& almanac) {
+    const std::string year = almanac.era_year == 1 ? "元" : std::to_string(almanac.era_year);
+    return std::string(almanac.era) + year + "年";
+}
+
+std::string lunar_date_text(const AlmanacDay& almanac) {
+    std::string text = almanac.leap_month ? "閏" : "";
+    return text += std::to_string(almanac.lunar_month) + "月" + std::to_string(almanac.lunar_day) + "日";
+}
 
 std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
     std::string text = japanese_date(year, month, day) + "（" + weekday_letter(yobi_keisan(year, month, day)) + "）";

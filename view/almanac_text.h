@@ -7,6 +7,14 @@
 
 namespace kyotu1 {
 
+struct AlmanacDay;
+
+// "令和8年", and "令和元年" for an era's first year.
+std::string era_year_text(const AlmanacDay& almanac);
+
+// The lunar date: "11月1日", "閏11月1日".
+std::string lunar_date_text(const AlmanacDay& almanac);
+
 // The tooltip of a day, its lines joined by line feeds: "2026年12月9日（水）";
 // within 1873 to 2100 "令和8年（丙午）　旧暦11月1日　大安", "干支 丁巳　月齢 0.1",
 // the solar term and 雑節 that begin on the day ("大雪", "土用の入り・土用の丑の日"),

@@ -15,15 +15,18 @@ bool is_monday_cell(std::size_t j) { return j % 7 == monday; }
 std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day, std::size_t cell,
                          const ClockDate& today) {
     if (year == today.year && month == today.month && day == today.day) return colour_cyan;
-    if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return colour_light_red;
-    // Under the built-in rules the Monday after a Sunday holiday is off too,
-    // though the tables name no holiday; today's law enters it in the tables.
-    const bool tables_lack_substitutes = holiday_law == HolidayLaw::builtin;
-    if (tables_lack_substitutes && holiday_flag(month, day - 1) == 1 && is_monday_cell(cell)) return colour_light_red;
-    return colour_white;
+    return is_red_day(month, day, cell) ? colour_light_red : colour_white;
 }
 
 }  // namespace
+
+bool is_red_day(std::int16_t month, std::int16_t day, std::size_t cell) {
+    if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return true;
+    // Under the built-in rules the Monday after a Sunday holiday is off too,
+    // though the tables name no holiday; today's law enters it in the tables.
+    const bool tables_lack_substitutes = holiday_law == HolidayLaw::builtin;
+    return tables_lack_substitutes && holiday_flag(month, day - 1) == 1 && is_monday_cell(cell);
+}
 
 std::string day_caption(int day) { return right_aligned(day, 2); }
 

@@ -49,6 +49,10 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month);
 // rebuilds nothing.
 void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month);
 
+// Whether the day in the cell is drawn red: a Sunday, a holiday, or under
+// the built-in rules a Monday after a holiday. Reads the day tables.
+bool is_red_day(std::int16_t month, std::int16_t day, std::size_t cell);
+
 // A day number right-aligned in two characters: " 5", "23".
 std::string day_caption(int day);
 

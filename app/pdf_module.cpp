@@ -1,0 +1,121 @@
+// The --pdf module: the printed sheets, painted by Qt Gui on its offscreen
+// platform, so that no display is needed.
+#include <exception>
+#include <string>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+#include "app/export_entry.h"
+#include "engine/calendar.h"
+#include "engine/holidays.h"
+#include "engine/run_state.h"
+#include "korinde_version.h"
+#include "pdf/sheet_painter.h"
+#include "view/sheet.h"
+
+namespace {
+
+void tell(KorindeWrite err, void* context, const std::string& text) {
+    const std::string line = text + "\n";
+    err(context, line.data(), line.size());
+}
+
+// Qt's offscreen platform reads its fonts from one folder, which on Windows
+// is the system's unless the user named another.
+void choose_offscreen_platform() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        wchar_t windows[MAX_PATH];
+        const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) {
+            qputenv("QT_QPA_FONTDIR",
+                    QDir::fromNativeSeparators(QString::fromWCharArray(windows, static_cast<int>(length)) + "\\Fonts")
+                        .toLocal8Bit());
+        }
+    }
+#endif
+}
+
+// Qt looks for a Wayland socket in the session's runtime folder even when
+// told to paint offscreen, and warns where there is none (cron, ssh); the
+// sheets need no such folder, so that warning is not passed on.
+QtMessageHandler passed_on = nullptr;
+void without_runtime_folder_warning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
+    if (passed_on != nullptr) passed_on(type, context, message);
+}
+
+QString title_of(const KorindePdfRequest& request) {
+    QString title = QString("%1年").arg(request.year);
+    if (request.month != 0) title += QString("%1月").arg(request.month);
+    return title + "の暦";
+}
+
+// Every page into the writer; false when the painter cannot start.
+bool paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    const auto year = static_cast<std::int16_t>(request.year);
+    if (request.month != 0) {
+        korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, static_cast<std::int16_t>(request.month)));
+    } else {
+        korinde::paint_sheet(painter, kyotu1::sheet::year_page(year));
+        for (std::int16_t month = 1; month <= 12; ++month) {
+            writer.newPage();
+            korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, month));
+        }
+    }
+    return painter.end();
+}
+
+int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWrite err, void* context) {
+    choose_offscreen_platform();
+    passed_on = qInstallMessageHandler(without_runtime_folder_warning);
+    const QGuiApplication app(argc, argv);
+    kyotu1::holiday_law = request.current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
+    // Paper has no today: a year before the calendar's matches no day.
+    kyotu1::system_date = [] { return kyotu1::ClockDate{0, 1, 1}; };
+    const QString path = QString::fromUtf8(request.output);
+    const auto cannot_write = [&](const QString& reason) {
+        tell(err, context,
+             ("korinde: PDF を書き出せません: " + QDir::toNativeSeparators(path) + " (" + reason + ")").toStdString());
+        return 1;
+    };
+    // Written beside the file and put in its place only once whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return cannot_write(file.errorString());
+    {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
+        writer.setResolution(600);
+        writer.setTitle(title_of(request));
+        writer.setCreator(QString("Korinde ") + korinde::program_version);
+        if (!paint_pages(writer, request)) return cannot_write("描画を始められません");
+    }
+    if (!file.commit()) return cannot_write(file.errorString());
+    return 0;
+}
+
+}  // namespace
+
+// Nothing thrown crosses back into the program: the boundary is C's.
+extern "C" Q_DECL_EXPORT int korinde_write_pdf(int argc, char** argv, const KorindePdfRequest* request,
+                                               KorindeWrite err, void* context) {
+    try {
+        return write_pdf(argc, argv, *request, err, context);
+    } catch (const std::exception& error) {
+        tell(err, context, std::string("korinde: PDF を書き出せません (") + error.what() + ")");
+        return 1;
+    }
+}
