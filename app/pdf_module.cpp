@@ -1,5 +1,4 @@
-// The --pdf module: the printed sheets, painted by Qt Gui on its offscreen
-// platform, so that no display is needed.
+// The --pdf module: the printed sheets, painted by Qt Gui.
 #include <exception>
 #include <string>
 
@@ -10,10 +9,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 #include "app/export_entry.h"
 #include "engine/calendar.h"
@@ -30,20 +25,12 @@ void tell(KorindeWrite err, void* context, const std::string& text) {
     err(context, line.data(), line.size());
 }
 
-// Qt's offscreen platform reads its fonts from one folder, which on Windows
-// is the system's unless the user named another.
-void choose_offscreen_platform() {
+// Painted offscreen, so that no display is needed. Windows always has one,
+// and there Qt's own platform reads the system's fonts as they are
+// installed, where the offscreen one would scan the whole fonts folder.
+void choose_platform() {
+#ifndef Q_OS_WIN
     qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef Q_OS_WIN
-    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
-        wchar_t windows[MAX_PATH];
-        const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
-        if (length > 0 && length < MAX_PATH) {
-            qputenv("QT_QPA_FONTDIR",
-                    QDir::fromNativeSeparators(QString::fromWCharArray(windows, static_cast<int>(length)) + "\\Fonts")
-                        .toLocal8Bit());
-        }
-    }
 #endif
 }
 
@@ -80,7 +67,7 @@ bool paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
 }
 
 int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWrite err, void* context) {
-    choose_offscreen_platform();
+    choose_platform();
     passed_on = qInstallMessageHandler(without_runtime_folder_warning);
     const QGuiApplication app(argc, argv);
     kyotu1::holiday_law = request.current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;

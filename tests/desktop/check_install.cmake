@@ -13,6 +13,7 @@ if(NOT installed EQUAL 0)
 endif()
 
 foreach(file bin/${PROGRAM} ${MODULE_DIR}/korinde-window${MODULE_SUFFIX} ${MODULE_DIR}/korinde-popup${MODULE_SUFFIX}
+        ${MODULE_DIR}/korinde-ics${MODULE_SUFFIX} ${MODULE_DIR}/korinde-pdf${MODULE_SUFFIX}
         share/applications/jp.example.korinde.desktop share/metainfo/jp.example.korinde.metainfo.xml)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

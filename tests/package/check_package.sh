@@ -3,7 +3,7 @@
 # would: lintian finds no error or warning, the manual page renders without a
 # warning and names every option of --help, the completion offers them too
 # and completes --holi, the change log's version is the program's, and the
-# installed program finds its window module.
+# installed program finds its window and export modules.
 # Usage: check_package.sh BUILD_DIR CPACK LINTIAN
 set -euo pipefail
 build_dir=$1
@@ -46,12 +46,12 @@ complete_word() {
 }
 [ "$(complete_word --holi)" = "--holidays=" ] || fail "--holi completes to '$(complete_word --holi)'"
 [ -z "$(complete_word 2026)" ] || fail "the completion offers something for a year"
-for option in --list --almanac --koyomi; do
+for option in --list --almanac --koyomi --ics --pdf; do
     [ -z "$(complete_word "$option" "")" ] || fail "the completion offers something where $option wants a year"
 done
 
 # Every option --help shows stands in the manual page and in the completion.
-options=$("$program" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*(=[a-z|]+)?' | tr -d ' ,' | sort -u)
+options=$("$program" --help | grep -oE '(^|[ ,])--?[a-z][a-z-]*(=[a-z|]*)?' | tr -d ' ,' | sort -u)
 [ -n "$options" ] || fail "--help shows no option"
 offered=$(complete_word "")
 for option in $options; do
@@ -59,6 +59,8 @@ for option in $options; do
     grep -qF -- "$name" "$work/manual.txt" || fail "the manual page lacks $name"
     grep -qxF -- "$name${option:${#name}:1}" <<<"$offered" || fail "the completion lacks $name"
 done
+[ "$(complete_word --ics-include = holidays,mo)" = "holidays,moon" ] ||
+    fail "--ics-include=holidays,mo completes to '$(complete_word --ics-include = holidays,mo)'"
 rules=$(complete_word --holidays = "")
 for rule in builtin current; do
     grep -qF -- "--holidays=$rule" "$work/manual.txt" || fail "the manual page lacks --holidays=$rule"
@@ -71,6 +73,15 @@ package_version=$(dpkg-deb -f "$deb" Version)
 program_version=$("$program" --version | awk '{print $2}')
 [ "$changelog_version" = "$package_version" ] && [ "$package_version" = "$program_version" ] ||
     fail "versions differ: change log $changelog_version, package $package_version, program $program_version"
+
+# The installed program finds its export modules, and the package depends
+# on what they link.
+"$program" --ics 2026 --ics-include=holidays | grep -q '^SUMMARY:元旦' || fail "the installed program's --ics"
+"$program" --pdf 2026 1 --output "$work/sheet.pdf" && [ -s "$work/sheet.pdf" ] || fail "the installed program's --pdf"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libical3 libqt6gui6; do
+    grep -q "$library" <<<"$depends" || fail "the package does not depend on $library: $depends"
+done
 
 # A platform Qt cannot load fails after the module loaded; a module not found
 # would fail before, with its own message.

@@ -33,8 +33,8 @@ pack_zip() {
     stage=$windows_build/zip/$folder
     zip=$windows_build/$folder.zip
     rm -rf "$windows_build/zip" "$zip"
-    mkdir -p "$stage/licenses/Qt" "$stage/licenses/MinGW-w64"
-    cp "$windows_build"/bin/{Korinde.exe,korinde-window.dll,korinde-popup.dll} "$stage/"
+    mkdir -p "$stage/licenses/Qt" "$stage/licenses/MinGW-w64" "$stage/licenses/libical"
+    cp "$windows_build"/bin/{Korinde.exe,korinde-window.dll,korinde-popup.dll,korinde-ics.dll,korinde-pdf.dll} "$stage/"
     deploy_qt_runtime "$stage" qwindows -- "$stage"/*.exe "$stage"/korinde-*.dll
     # The debugging symbols are half the size and no user's business.
     find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
@@ -43,6 +43,7 @@ pack_zip() {
     sed 's/$/\r/' "$project_root/LICENSE" >"$stage/LICENSE.txt"
     cp "${windows_prefixes[0]}"/licenses/* "$stage/licenses/Qt/"
     cp "${windows_prefixes[1]}/licenses/ERFA-LICENSE.txt" "$stage/licenses/"
+    cp "${windows_prefixes[3]}"/licenses/* "$stage/licenses/libical/"
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-w64/gcc-copyright.txt"
     cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64/mingw-w64-copyright.txt"
     (cd "$windows_build/zip" && zip -q -r -X "$zip" "$folder")
@@ -91,10 +92,37 @@ check_unpacked_zip() {
     # Qt's own reason for a missing platform plugin; ours for a missing DLL.
     check_missing_file "$folder" plugins/platforms/qwindows.dll 'Could not find the Qt platform plugin "windows"'
     check_missing_file "$folder" Qt6Widgets.dll 'ウィンドウの部品を読み込めません'
+    check_exports "$folder" "$place"
 
     check_popup_toggle "$folder"
     take_wine_screenshot "$folder" "$windows_build/korinde-wine.png"
     rm -rf "$(dirname "$place")"
+}
+
+# The exports from the unpacked folder $1 into folder $2: the iCalendar file
+# byte for byte as Linux writes it but for the time it was made, and a PDF
+# that reads as Linux's, written to a path of Japanese characters.
+check_exports() {
+    local folder=$1 place=$2 pdf=$2/十二月.pdf
+    (cd "$folder" && wine_quiet ./Korinde.exe --ics 2026 >"$place/2026.ics") ||
+        { echo "Korinde.exe --ics 2026 failed from the unpacked zip." >&2; exit 1; }
+    if [ -x "$build_dir/app/korinde" ]; then
+        cmp -s <(grep -av '^DTSTAMP:' "$place/2026.ics") <("$build_dir/app/korinde" --ics 2026 | grep -av '^DTSTAMP:') ||
+            { echo "The Windows iCalendar file of 2026 differs from Linux's." >&2; exit 1; }
+    fi
+    (cd "$folder" && wine_quiet ./Korinde.exe --pdf 2026 12 --output "$(winepath -w "$pdf")") ||
+        { echo "Korinde.exe --pdf 2026 12 failed from the unpacked zip." >&2; exit 1; }
+    pdfinfo "$pdf" | grep -qE '^Pages: +1$' || { echo "The Windows PDF is not one page." >&2; exit 1; }
+    if pdffonts "$pdf" | tail -n +3 | awk '$(NF-4) != "yes"' | grep -q .; then
+        echo "The Windows PDF has a font not embedded." >&2
+        exit 1
+    fi
+    if [ -x "$build_dir/app/korinde" ]; then
+        "$build_dir/app/korinde" --pdf 2026 12 --output "$place/linux.pdf" 2>/dev/null
+        [ "$(pdftotext -raw "$pdf" -)" = "$(pdftotext -raw "$place/linux.pdf" -)" ] ||
+            { echo "The Windows PDF reads otherwise than Linux's." >&2; exit 1; }
+    fi
+    echo "Exports: the iCalendar file as Linux's, the PDF read as Linux's" >&2
 }
 
 # A copy of the unpacked folder without file $2 must say $3 on stderr.
