@@ -280,8 +280,13 @@ int run_without_window(const CommandLine& command) {
         case CommandLine::Action::pdf:
         case CommandLine::Action::open_window: return 2;  // not answered here
     }
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    return standard_output_written();
+}
+
+int standard_output_written() {
+    if (std::cout.flush()) return 0;
+    std::cerr << "korinde: 標準出力に書き出せません" << std::endl;
+    return 1;
 }
 
 int refuse(const std::string& complaint) {

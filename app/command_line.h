@@ -47,6 +47,10 @@ std::variant<CommandLine, std::string> parse_command_line(const QStringList& arg
 // standard streams and returns the exit status; no display is needed.
 int run_without_window(const CommandLine& command);
 
+// Flushes the standard output: 0 when all of it was written, else 1 with a
+// message on stderr (a full disk, a closed pipe).
+int standard_output_written();
+
 // Prints the complaint and the usage line on stderr; returns the exit status 2.
 int refuse(const std::string& complaint);
 

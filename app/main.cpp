@@ -61,8 +61,7 @@ int write_ics(const korinde::CommandLine& command) {
     const auto write = load<korinde::WriteIcs>("korinde-ics", korinde::write_ics_symbol, "iCalendar の部品");
     korinde::binary_standard_output();  // the file's own CR LF, untranslated
     const int status = write(&request, write_out, write_err, nullptr);
-    std::cout.flush();
-    return status != 0 ? status : std::cout ? 0 : 1;
+    return status != 0 ? status : korinde::standard_output_written();
 }
 
 int write_pdf(int argc, char** argv, const korinde::CommandLine& command) {

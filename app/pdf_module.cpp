@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -43,6 +44,18 @@ void without_runtime_folder_warning(QtMsgType type, const QMessageLogContext& co
     if (passed_on != nullptr) passed_on(type, context, message);
 }
 
+// Why the file cannot be written, in the program's own words; the system's
+// are in the user's locale at best.
+QString reason_of(const QSaveFile& file) {
+    const QFileInfo info(file.fileName());
+    if (info.isDir()) return "フォルダーの名前です";
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir()) return "フォルダーがありません";
+    if (!folder.isWritable()) return "フォルダーに書き込む権限がありません";
+    if (file.error() == QFileDevice::ResourceError) return "ディスクに空きがありません";
+    return "書き込めません: " + file.errorString();
+}
+
 QString title_of(const KorindePdfRequest& request) {
     QString title = QString("%1年").arg(request.year);
     if (request.month != 0) title += QString("%1月").arg(request.month);
@@ -81,7 +94,7 @@ int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWr
     };
     // Written beside the file and put in its place only once whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return cannot_write(file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) return cannot_write(reason_of(file));
     {
         QPdfWriter writer(&file);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF()));
@@ -90,7 +103,7 @@ int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWr
         writer.setCreator(QString("Korinde ") + korinde::program_version);
         if (!paint_pages(writer, request)) return cannot_write("描画を始められません");
     }
-    if (!file.commit()) return cannot_write(file.errorString());
+    if (!file.commit()) return cannot_write(reason_of(file));
     return 0;
 }
 

@@ -148,6 +148,20 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
 
 // Without a display, one line; when Qt cannot start its platform, Qt's own
 // reason on a second.
+#ifndef Q_OS_WIN
+// An output that cannot take the text is a failure, and said to be one.
+TEST(CommandLine, SaysWhenTheOutputCannotBeWritten) {
+    for (const QStringList& arguments : {QStringList{"--list", "2026"}, QStringList{"--ics", "2026"}}) {
+        QProcess process;
+        process.setStandardOutputFile("/dev/full");
+        process.start(KORINDE_EXECUTABLE, arguments);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(process.readAllStandardError(), "korinde: 標準出力に書き出せません\n");
+    }
+}
+#endif
+
 TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
     const QString needed = "korinde: 画面に表示できません。グラフィカルなデスクトップの中で起動してください。\n";
     const std::vector<std::pair<QStringList, QString>> cases = {

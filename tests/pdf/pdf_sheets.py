@@ -78,9 +78,10 @@ with tempfile.TemporaryDirectory() as folder:
         check_month_text(month_pdf, 1, year, month, law, ' '.join(arguments))
 
     # Places that cannot take the file: nothing is written, and the reason told.
-    for place in [os.path.join(folder, 'no such folder', 'x.pdf'), folder]:
+    for place, reason in [(os.path.join(folder, 'no such folder', 'x.pdf'), 'フォルダーがありません'),
+                          (folder, 'フォルダーの名前です')]:
         result = run('--pdf', '2026', '12', '--output', place)
-        check(result.returncode == 1 and result.stderr.startswith('korinde: PDF を書き出せません: '),
+        check(result.returncode == 1 and result.stderr == f'korinde: PDF を書き出せません: {place} ({reason})\n',
               f'{place}: {result.returncode} {result.stderr}')
     check(sorted(os.listdir(folder)) == ['2027 の暦.pdf', 'month.pdf'], f'left behind: {os.listdir(folder)}')
     refused = os.path.join(folder, 'refused.pdf')
