@@ -109,7 +109,8 @@ const Almanac::YearTable& Almanac::year_table(int year) {
 }
 
 void Almanac::add_events(YearTable& table, int year) {
-    for (const KoyomiEvent& event : koyomi_events(instants_, year)) {
+    last_events_ = {year, koyomi_events(instants_, year)};
+    for (const KoyomiEvent& event : last_events_.events) {
         DayEntry& entry = table.days.at(static_cast<std::size_t>(event.day - table.first_day));
         switch (event.kind) {
             case KoyomiKind::solar_term: entry.term = static_cast<std::int8_t>(event.index); break;
@@ -167,6 +168,7 @@ std::optional<AlmanacDay> Almanac::day(std::int16_t year, std::int16_t month, st
 
 std::vector<KoyomiEvent> Almanac::events(int year) {
     if (year < first_almanac_year || year > last_almanac_year) throw std::out_of_range("year outside the almanac");
+    if (last_events_.year == year) return last_events_.events;
     return koyomi_events(instants_, year);
 }
 

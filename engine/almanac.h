@@ -57,9 +57,9 @@ public:
     // Throws std::out_of_range for a date that does not exist.
     std::optional<AlmanacDay> day(std::int16_t year, std::int16_t month, std::int16_t day);
 
-    // The year's terms, 雑節 and phases of the moon (koyomi.h), computed
-    // anew but from the instants kept. Throws std::out_of_range outside 1873
-    // to 2100.
+    // The year's terms, 雑節 and phases of the moon (koyomi.h): those of the
+    // year whose days were computed last, else computed anew from the
+    // instants kept. Throws std::out_of_range outside 1873 to 2100.
     std::vector<KoyomiEvent> events(int year);
 
 private:
@@ -69,6 +69,13 @@ private:
     void add_sky(YearTable& table, std::int32_t last_day);
 
     lunisolar::InstantDays instants_;
+    // The events of the year last tabled, which a caller wanting both the
+    // days and the events of a year would otherwise have computed twice.
+    struct YearEvents {
+        int year = 0;
+        std::vector<KoyomiEvent> events;
+    };
+    YearEvents last_events_;
     std::array<std::unique_ptr<YearTable>, last_almanac_year - first_almanac_year + 1> years_;
 };
 
