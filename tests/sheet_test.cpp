@@ -2,11 +2,16 @@
 // through the program.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "engine/almanac.h"
 #include "engine/calendar.h"
 #include "engine/holidays.h"
 #include "engine/run_state.h"
 #include "view/sheet.h"
+#include "view/sheet_parts.h"
 
 namespace kyotu1::sheet {
 namespace {
@@ -22,16 +27,22 @@ bool overlap(const Box& a, const Box& b) {
            b.y + b.height > a.y + touch;
 }
 
-// No text over another, and all within the page's margins of 8 mm.
+// No text or figure over another, and all within the page's margins of 8 mm.
 void expect_laid_out(const Page& page, const std::string& what) {
-    for (std::size_t i = 0; i < page.texts.size(); ++i) {
-        const Box& box = page.texts[i].box;
+    std::vector<std::pair<Box, std::string>> boxes;
+    for (const Text& text : page.texts) boxes.emplace_back(text.box, text.text);
+    for (const Moon& moon : page.moons) {
+        const double r = moon.radius;
+        boxes.emplace_back(Box{moon.centre_x - r, moon.centre_y - r, 2 * r, 2 * r},
+                           "moon " + std::to_string(moon.quarter));
+    }
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto& [box, name] = boxes[i];
         EXPECT_TRUE(box.x >= 8 && box.y >= 8 && box.x + box.width <= page_width - 8 &&
                     box.y + box.height <= page_height - 8)
-            << what << ": " << page.texts[i].text;
-        for (std::size_t j = i + 1; j < page.texts.size(); ++j) {
-            EXPECT_FALSE(overlap(box, page.texts[j].box))
-                << what << ": " << page.texts[i].text << " over " << page.texts[j].text;
+            << what << ": " << name;
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            EXPECT_FALSE(overlap(box, boxes[j].first)) << what << ": " << name << " over " << boxes[j].second;
         }
     }
 }
@@ -58,7 +69,7 @@ TEST(Sheets, RowsTheMonthNeeds) {
         std::int16_t year, month;
         std::size_t rows;
     };
-    for (const auto& [year, month, rows] : {Case{2026, 2, 4}, {2026, 12, 5}, {2026, 8, 6}}) {
+    for (const auto& [year, month, rows] : {Case{2026, 2, 4}, {2026, 12, 5}, {2026, 8, 6}, {2026, 5, 6}}) {
         const Page page = month_page(year, month);
         // The rules across: one above each row and one under the last; six down.
         EXPECT_EQ(page.rules.size(), rows + 1 + 6) << year << "-" << month;
@@ -70,6 +81,27 @@ TEST(Sheets, RowsTheMonthNeeds) {
         }
         EXPECT_EQ(page.moons.size(), phases + 4) << year << "-" << month;
     }
+}
+
+// Each day's number in its colour: Sundays, holidays and, under the built-in
+// rules, a Monday after a holiday red, Saturdays blue; the neighbours' grey.
+TEST(Sheets, DayNumbersInTheirColours) {
+    use_no_clock();
+    holiday_law = HolidayLaw::builtin;
+    std::vector<Colour> colours;
+    for (const Text& text : month_page(2026, 5).texts) {
+        if (text.face == Face::numerals && text.points == 26) colours.push_back(text.colour);
+    }
+    // May 2026 begins on a Friday, after April's last five days; the 3rd (a
+    // Sunday), 4th and 5th are holidays.
+    std::vector<Colour> expected(5, faint);
+    for (int day = 1; day <= 31; ++day) {
+        const int weekday = (day + 4) % 7;
+        const bool red = weekday == 0 || (day >= 3 && day <= 5);
+        expected.push_back(red ? sheet::red : weekday == 6 ? blue : ink);
+    }
+    expected.insert(expected.end(), 6, faint);
+    EXPECT_EQ(colours, expected);
 }
 
 }  // namespace

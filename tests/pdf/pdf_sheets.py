@@ -9,6 +9,7 @@ display, whatever platform the environment names.
 
 Usage: pdf_sheets.py KORINDE
 """
+import datetime
 import os
 import re
 import subprocess
@@ -40,15 +41,38 @@ def check_month_text(pdf, page, year, month, law, what):
     words = text.split()
     almanac = [line.split('\t') for line in run(*law, '--almanac', str(year), str(month)).stdout.splitlines()]
     days = [str(int(columns[0][-2:])) for columns in almanac]
-    # The month's days in order, after those of the month before.
+    # The month's days in order, after the last days of the month before.
     numbers = [w for w in words if w.isdigit()]
     start = numbers.index('1')
     check(numbers[start:start + len(days)] == days, f'{what}: the days {numbers[start:start + len(days)]}')
+    first = datetime.date(year, month, 1)
+    before = (first.weekday() + 1) % 7  # from Sunday
+    previous = (first - datetime.timedelta(days=1)).day
+    after = (-(before + len(days))) % 7
+    check(numbers[:start] == [str(d) for d in range(previous - before + 1, previous + 1)], f'{what}: {numbers[:start]}')
+    check(numbers[start + len(days):start + len(days) + after] == [str(d) for d in range(1, after + 1)],
+          f'{what}: the days after, {numbers[start + len(days):]}')
+    # The lunar date on the 1st and on the 1st and 15th of a lunar month; each
+    # phase with its time as a clock shows it.
+    shown = [w[1:] for w in words if w.startswith('旧') and w != '旧暦']
+    check(shown == [c[3] for c in almanac if c[0].endswith('-01') or c[3].split('月')[1] in ('1日', '15日')],
+          f'{what}: lunar dates {shown}')
+    for columns in almanac:
+        if columns[9]:
+            name, minute = columns[9].split(' ')
+            hour, minutes = minute.split(':')
+            check(f'{name} {int(hour)}:{minutes}' in text.splitlines(), f'{what}: {columns[9]}')
     rokuyo = [w for w in words if w in ROKUYO]
     check(rokuyo == [columns[4] for columns in almanac], f'{what}: 六曜 {rokuyo[:5]}…')
     for columns in almanac:
         check(not columns[6] or columns[6] in words, f'{what}: holiday {columns[6]} is missing')
-    check(f'{year}年' in words and f'{month}月' in words, what + ': heading')
+    # The heading: the lunar months the days fall in, the month's solar terms.
+    lunar = [c[3] for i, c in enumerate(almanac) if i == 0 or c[3].split('月')[1] == '1日']
+    spanned = '旧暦 ' + '・'.join(date.split('月')[0] + '月' for date in lunar)
+    terms = '\u3000'.join(f'{c[5]} {int(c[0][-2:])}日' for c in almanac if c[5])
+    lines = text.splitlines()
+    check(f'{year}年' in words and f'{month}月' in words and spanned in lines, f'{what}: heading, {spanned}')
+    check(terms.replace('\u3000', ' ') in [line.replace('\u3000', ' ') for line in lines], f'{what}: terms {terms}')
 
 
 with tempfile.TemporaryDirectory() as folder:
@@ -63,12 +87,16 @@ with tempfile.TemporaryDirectory() as folder:
     fonts = tool('pdffonts', year_pdf).splitlines()[2:]
     check(fonts and all(line.split()[-5] == 'yes' for line in fonts), '--pdf 2027: a font not embedded')
     overview = tool('pdftotext', '-raw', '-f', '1', '-l', '1', year_pdf, '-')
-    check('令和9年（丁未）' in overview and '成人の日' in overview, '--pdf 2027: the overview')
+    check('令和9年（丁未）' in overview, '--pdf 2027: the overview\'s era')
+    for line in run('--list', '2027').stdout.splitlines():
+        date, name = line.split('\t')
+        _, m, d = date.split('-')
+        check(f'{int(m)}月{int(d)}日 {name}' in overview.splitlines(), f'--pdf 2027: the overview lacks {line}')
     check_month_text(year_pdf, 6, 2027, 5, [], '--pdf 2027, May')
     check(sorted(os.listdir(folder)) == ['2027 の暦.pdf'], f'left behind: {os.listdir(folder)}')
 
     month_pdf = os.path.join(folder, 'month.pdf')
-    for arguments, year, month in [(['--pdf', '2026', '12'], 2026, 12),
+    for arguments, year, month in [(['--pdf', '2026', '12'], 2026, 12), (['--pdf', '2025', '3'], 2025, 3),
                                    (['--holidays=current', '--pdf', '2019', '5'], 2019, 5),
                                    (['--pdf', '1873', '1'], 1873, 1), (['--pdf', '2100', '12'], 2100, 12)]:
         result = run(*arguments, '--output', month_pdf)
