@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "engine/holidays.h"
 #include "view/calendar_entries.h"
@@ -29,11 +31,23 @@ TEST(CalendarEntries, DayByDayWithTheirTexts) {
     }
     const CalendarEntry& full_moon = entries[3];  // before the 六曜 of its day
     EXPECT_EQ(full_moon.summary, "望 19:03");
+    EXPECT_EQ(full_moon.description.substr(0, full_moon.description.find('\n')), "2026年1月3日（土）");
     EXPECT_EQ(entry_uid(full_moon), "20260103-moon-%E6%9C%9B@korinde");
 }
 
+// Two 雑節 on one day keep the almanac's order.
+TEST(CalendarEntries, ADaysEntriesInTheAlmanacsOrder) {
+    std::vector<std::string> names;
+    for (const CalendarEntry& entry : calendar_entries(2027, 2027, entry_bit(EntryKind::zassetsu))) {
+        if (entry.month == 2 && entry.day == 3) names.push_back(entry.summary);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"節分", "土用の丑の日"}));
+}
+
 TEST(CalendarEntries, YearsTheirKindsCover) {
-    EXPECT_EQ(calendar_entries(1, 1, entry_bit(EntryKind::holiday)).front().summary, "元旦");
+    const CalendarEntry year_one = calendar_entries(1, 1, entry_bit(EntryKind::holiday)).front();
+    EXPECT_EQ(year_one.summary, "元旦");
+    EXPECT_EQ(entry_uid(year_one), "00010101-holiday-%E5%85%83%E6%97%A6@korinde");
     EXPECT_NO_THROW(calendar_entries(1873, 1873, all_kinds));
     EXPECT_NO_THROW(calendar_entries(2100, 2100, all_kinds));
     for (const auto& [first, last, kinds] : {std::tuple{1872, 1873, all_kinds},

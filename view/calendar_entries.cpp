@@ -53,7 +53,7 @@ std::string tooltip_of(const CalendarEntry& entry) {
     return day_tooltip(entry.year, entry.month, entry.day, holiday_name(entry.month, entry.day));
 }
 
-// A term, 雑節 or phase; one with an instant gives its minute first.
+// A term, 雑節 or phase; a term or 雑節 with an instant gives its minute first.
 CalendarEntry koyomi_entry(const KoyomiEvent& event) {
     namespace chrono = std::chrono;
     const chrono::year_month_day date{chrono::sys_days{chrono::days{event.day}}};
@@ -62,10 +62,14 @@ CalendarEntry koyomi_entry(const KoyomiEvent& event) {
         dated_entry(static_cast<std::int16_t>(int(date.year())), static_cast<std::int16_t>(unsigned(date.month())),
                     static_cast<std::int16_t>(unsigned(date.day())), kind, koyomi_name(event.kind, event.index));
     if (event.jst) {
+        // The day's text names a phase with its minute, the rest without.
         const std::string minute = clock_text(minute_of_day(*event.jst), false);
-        if (kind == EntryKind::moon) (entry.summary += ' ') += minute;
-        (entry.description = entry.name) += ' ';
-        (entry.description += minute) += '\n';
+        if (kind == EntryKind::moon) {
+            (entry.summary += ' ') += minute;
+        } else {
+            (entry.description = entry.name) += ' ';
+            (entry.description += minute) += '\n';
+        }
     }
     entry.description += tooltip_of(entry);
     return entry;
@@ -123,12 +127,7 @@ std::string entry_uid(const CalendarEntry& entry) {
     constexpr std::string_view hex = "0123456789ABCDEF";
     for (const char c : entry.name) {
         const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-        if (plain) {
-            uid += c;
-        } else {
-            ((uid += '%') += hex[byte >> 4U]) += hex[byte & 0xFU];
-        }
+        ((uid += '%') += hex[byte >> 4U]) += hex[byte & 0xFU];
     }
     return uid += "@korinde";
 }

@@ -40,8 +40,8 @@ struct CalendarEntry {
 std::vector<CalendarEntry> calendar_entries(int first_year, int last_year, EntryKinds kinds);
 
 // "20260101-holiday-%E5%85%83%E6%97%A5@korinde": the date, the kind and the
-// name with its UTF-8 bytes escaped, so that the UID is ASCII, as every
-// client takes it.
+// name with each of its UTF-8 bytes escaped (the names are all Japanese), so
+// that the UID is ASCII, as every client takes it.
 std::string entry_uid(const CalendarEntry& entry);
 
 }  // namespace kyotu1

@@ -165,8 +165,9 @@ Page month_page(std::int16_t year, std::int16_t month) {
     const std::size_t rows = (first + days + 6) / 7;
     const double row_height = (grid_bottom - grid_top) / static_cast<double>(rows);
     const double column_width = grid_width / columns;
-    const std::int16_t previous_days = month_days(month == 1 ? static_cast<std::int16_t>(year - 1) : year,
-                                                  month == 1 ? std::int16_t{12} : static_cast<std::int16_t>(month - 1));
+    // December, before a January, has 31 days in every year.
+    const std::int16_t previous_days =
+        month == 1 ? std::int16_t{31} : month_days(year, static_cast<std::int16_t>(month - 1));
     for (std::size_t j = 0; j < rows * 7; ++j) {
         const std::size_t row = j / 7;
         const Box cell{margin + column_width * static_cast<double>(j % 7),
