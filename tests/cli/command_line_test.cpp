@@ -59,6 +59,9 @@ TEST(CommandLine, AnswersWithoutADisplay) {
          ""},
         {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\t癸丑\t\t\t06:51-16:39\n", ""},
         {{"--koyomi", "2026"}, "2026-01-03 19:03\t朔弦望\t望\t\n2026-01-05 17:23\t節気\t小寒\t285\n", ""},
+        {{"--almanac", "2026", "1"}, "2026-01-01\t木\t令和8年\t11月13日\t大安\t\t元旦\t乙亥\t\t\t06:51-16:38\n", ""},
+        // Fifty years, the most at once.
+        {{"--ics", "1", "50", "--ics-include=holidays"}, "BEGIN:VCALENDAR\nVERSION:2.0\n", ""},
         {{"--koyomi", "２１００"}, "2100-01-0", ""},
         {{"--list", "２０２６"}, "2026-01-01\t元旦\n", ""},
         {{"--almanac", "２０２６", "１２"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t", ""},

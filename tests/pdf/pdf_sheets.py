@@ -4,7 +4,8 @@ A whole year is 13 A4 landscape pages with every font embedded; a month's
 page holds, in reading order, every day of the month, each of its holidays
 and the 六曜 of each day, as --list and --almanac give them. A file is
 replaced only when the new one is whole; one that cannot be written is
-reported with status 1 and leaves nothing behind. It all runs without a
+reported with status 1 and leaves nothing behind, also when the disk fills
+while it is written. It all runs without a
 display, whatever platform the environment names.
 
 Usage: pdf_sheets.py KORINDE
@@ -115,6 +116,23 @@ with tempfile.TemporaryDirectory() as folder:
     refused = os.path.join(folder, 'refused.pdf')
     check(run('--pdf', '2026', '13', '--output', refused).returncode == 2 and not os.path.exists(refused),
           'a refused month wrote a file')
+
+# A disk that fills while the file is written, where root may mount one:
+# the older file stays whole, and nothing else is left.
+with tempfile.TemporaryDirectory() as small:
+    if subprocess.run(['mount', '-t', 'tmpfs', '-o', 'size=40k', 'tmpfs', small], capture_output=True).returncode == 0:
+        try:
+            target = os.path.join(small, '2026.pdf')
+            with open(target, 'w') as file:
+                file.write('an older file')
+            result = run('--pdf', '2026', '--output', target)
+            check(result.returncode == 1 and result.stderr.endswith('(ディスクに空きがありません)\n'),
+                  f'a full disk: {result.returncode} {result.stderr}')
+            check(os.listdir(small) == ['2026.pdf'] and open(target).read() == 'an older file', 'a full disk: the file')
+        finally:
+            subprocess.run(['umount', small])
+    else:
+        print('no tmpfs could be mounted: the full disk is not checked')
 
 for failure in failures:
     print('FAIL', failure)
