@@ -39,41 +39,29 @@ def tool(*arguments):
 
 def check_month_text(pdf, page, year, month, law, what):
     text = tool('pdftotext', '-raw', '-f', str(page), '-l', str(page), pdf, '-')
-    words = text.split()
+    words, lines = text.split(), [line.replace('\u3000', ' ') for line in text.splitlines()]
     almanac = [line.split('\t') for line in run(*law, '--almanac', str(year), str(month)).stdout.splitlines()]
-    days = [str(int(columns[0][-2:])) for columns in almanac]
-    # The month's days in order, after the last days of the month before.
-    numbers = [w for w in words if w.isdigit()]
-    start = numbers.index('1')
-    check(numbers[start:start + len(days)] == days, f'{what}: the days {numbers[start:start + len(days)]}')
+    # The days in order between the last of the month before and the first
+    # of the month after.
     first = datetime.date(year, month, 1)
-    before = (first.weekday() + 1) % 7  # from Sunday
-    previous = (first - datetime.timedelta(days=1)).day
-    after = (-(before + len(days))) % 7
-    check(numbers[:start] == [str(d) for d in range(previous - before + 1, previous + 1)], f'{what}: {numbers[:start]}')
-    check(numbers[start + len(days):start + len(days) + after] == [str(d) for d in range(1, after + 1)],
-          f'{what}: the days after, {numbers[start + len(days):]}')
-    # The lunar date on the 1st and on the 1st and 15th of a lunar month; each
-    # phase with its time as a clock shows it.
-    shown = [w[1:] for w in words if w.startswith('旧') and w != '旧暦']
-    check(shown == [c[3] for c in almanac if c[0].endswith('-01') or c[3].split('月')[1] in ('1日', '15日')],
-          f'{what}: lunar dates {shown}')
-    for columns in almanac:
-        if columns[9]:
-            name, minute = columns[9].split(' ')
-            hour, minutes = minute.split(':')
-            check(f'{name} {int(hour)}:{minutes}' in text.splitlines(), f'{what}: {columns[9]}')
-    rokuyo = [w for w in words if w in ROKUYO]
-    check(rokuyo == [columns[4] for columns in almanac], f'{what}: 六曜 {rokuyo[:5]}…')
-    for columns in almanac:
-        check(not columns[6] or columns[6] in words, f'{what}: holiday {columns[6]} is missing')
+    before, previous = (first.weekday() + 1) % 7, (first - datetime.timedelta(days=1)).day
+    numbers = [*range(previous - before + 1, previous + 1), *range(1, len(almanac) + 1),
+               *range(1, -(before + len(almanac)) % 7 + 1)]
+    check([w for w in words if w.isdigit()] == [str(n) for n in numbers], f'{what}: the day numbers')
+    # Each day's 六曜 in order, its holiday, its phase with the time as a clock
+    # shows it, its lunar date on the 1st and on a lunar month's 1st and 15th.
+    check([w for w in words if w in ROKUYO] == [c[4] for c in almanac], f'{what}: 六曜')
+    lunar = [c[3] for c in almanac if c[0].endswith('-01') or c[3].split('月')[1] in ('1日', '15日')]
+    check([w[1:] for w in words if w.startswith('旧') and w != '旧暦'] == lunar, f'{what}: lunar dates')
+    for *_, holiday, _, _, phase, _ in almanac:
+        check(not holiday or holiday in words, f'{what}: holiday {holiday} is missing')
+        if phase:
+            name, hour, minutes = phase.replace(':', ' ').split(' ')
+            check(f'{name} {int(hour)}:{minutes}' in lines, f'{what}: {phase}')
     # The heading: the lunar months the days fall in, the month's solar terms.
-    lunar = [c[3] for i, c in enumerate(almanac) if i == 0 or c[3].split('月')[1] == '1日']
-    spanned = '旧暦 ' + '・'.join(date.split('月')[0] + '月' for date in lunar)
-    terms = '\u3000'.join(f'{c[5]} {int(c[0][-2:])}日' for c in almanac if c[5])
-    lines = text.splitlines()
-    check(f'{year}年' in words and f'{month}月' in words and spanned in lines, f'{what}: heading, {spanned}')
-    check(terms.replace('\u3000', ' ') in [line.replace('\u3000', ' ') for line in lines], f'{what}: terms {terms}')
+    spanned = [c[3].split('月')[0] + '月' for i, c in enumerate(almanac) if i == 0 or c[3].split('月')[1] == '1日']
+    terms = ' '.join(f'{c[5]} {int(c[0][-2:])}日' for c in almanac if c[5])
+    check(f'{year}年' in words and f'{month}月' in words and '旧暦 ' + '・'.join(spanned) in lines and terms in lines, f'{what}: heading')
 
 
 with tempfile.TemporaryDirectory() as folder:
