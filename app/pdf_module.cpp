@@ -12,9 +12,7 @@
 #include <QSaveFile>
 
 #include "app/export_entry.h"
-#include "engine/calendar.h"
 #include "engine/holidays.h"
-#include "engine/run_state.h"
 #include "korinde_version.h"
 #include "pdf/sheet_painter.h"
 #include "view/sheet.h"
@@ -84,8 +82,6 @@ int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWr
     passed_on = qInstallMessageHandler(without_runtime_folder_warning);
     const QGuiApplication app(argc, argv);
     kyotu1::holiday_law = request.current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
-    // Paper has no today: a year before the calendar's matches no day.
-    kyotu1::system_date = [] { return kyotu1::ClockDate{0, 1, 1}; };
     const QString path = QString::fromUtf8(request.output);
     const auto cannot_write = [&](const QString& reason) {
         tell(err, context,

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/calendar.h"
+
 namespace kyotu1::ephemeris {
 
 struct Longitude {
@@ -67,6 +69,13 @@ inline std::int32_t day_of_jst(double jst) { return static_cast<std::int32_t>(st
 // The JST day of the Gregorian date, in the same count.
 inline std::int32_t day_number(std::chrono::year_month_day date) {
     return static_cast<std::int32_t>(std::chrono::sys_days{date}.time_since_epoch().count());
+}
+
+// The Gregorian date of the JST day: day_number's inverse.
+inline ClockDate date_of_day(std::int32_t day) {
+    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
+    return {int(date.year()), static_cast<std::int16_t>(unsigned(date.month())),
+            static_cast<std::int16_t>(unsigned(date.day()))};
 }
 
 // Noon of the JST day as a TT instant, near enough for a first guess.

@@ -8,17 +8,11 @@
 
 #include "engine/almanac.h"
 #include "engine/holidays.h"
-#include "engine/run_state.h"
 #include "view/sheet.h"
 #include "view/sheet_parts.h"
 
 namespace kyotu1::sheet {
 namespace {
-
-// Paper has no today.
-void use_no_clock() {
-    system_date = [] { return ClockDate{0, 1, 1}; };
-}
 
 bool overlap(const Box& a, const Box& b) {
     constexpr double touch = 1e-9;
@@ -48,7 +42,6 @@ void expect_laid_out(const Page& page, const std::string& what) {
 
 // Every month of the range, the crowded days among them.
 TEST(Sheets, TextsKeepApartOnEveryPage) {
-    use_no_clock();
     holiday_law = HolidayLaw::current;
     for (int year = first_almanac_year; year <= last_almanac_year; ++year) {
         const auto y = static_cast<std::int16_t>(year);
@@ -62,7 +55,6 @@ TEST(Sheets, TextsKeepApartOnEveryPage) {
 
 // Weeks from Sunday: as many rows of cells as the month needs.
 TEST(Sheets, RowsTheMonthNeeds) {
-    use_no_clock();
     holiday_law = HolidayLaw::builtin;
     struct Case {
         std::int16_t year, month;
@@ -78,7 +70,6 @@ TEST(Sheets, RowsTheMonthNeeds) {
 // Each day's number in its colour: Sundays, holidays and, under the built-in
 // rules, a Monday after a holiday red, Saturdays blue; the neighbours' grey.
 TEST(Sheets, DayNumbersInTheirColours) {
-    use_no_clock();
     holiday_law = HolidayLaw::builtin;
     std::vector<Colour> colours;
     for (const Text& text : month_page(2026, 5).texts) {

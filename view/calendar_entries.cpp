@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <stdexcept>
 #include <tuple>
 
 #include "engine/almanac.h"
 #include "engine/calendar.h"
+#include "engine/ephemeris.h"
 #include "engine/holidays.h"
 #include "engine/koyomi.h"
 #include "engine/year_days.h"
@@ -55,12 +55,10 @@ std::string tooltip_of(const CalendarEntry& entry) {
 
 // A term, 雑節 or phase; a term or 雑節 with an instant gives its minute first.
 CalendarEntry koyomi_entry(const KoyomiEvent& event) {
-    namespace chrono = std::chrono;
-    const chrono::year_month_day date{chrono::sys_days{chrono::days{event.day}}};
+    const ClockDate date = ephemeris::date_of_day(event.day);
     const auto kind = entry_kind_of(event.kind);
-    CalendarEntry entry =
-        dated_entry(static_cast<std::int16_t>(int(date.year())), static_cast<std::int16_t>(unsigned(date.month())),
-                    static_cast<std::int16_t>(unsigned(date.day())), kind, koyomi_name(event.kind, event.index));
+    CalendarEntry entry = dated_entry(static_cast<std::int16_t>(date.year), date.month, date.day, kind,
+                                      koyomi_name(event.kind, event.index));
     if (event.jst) {
         // The day's text names a phase with its minute, the rest without.
         const std::string minute = clock_text(minute_of_day(*event.jst), false);

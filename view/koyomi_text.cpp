@@ -1,10 +1,10 @@
 #include "view/koyomi_text.h"
 
 #include <array>
-#include <chrono>
 #include <stdexcept>
 
 #include "engine/almanac.h"
+#include "engine/ephemeris.h"
 #include "engine/koyomi.h"
 #include "view/clock_text.h"
 #include "view/number_text.h"
@@ -15,10 +15,8 @@ namespace {
 constexpr std::array<const char*, 3> kind_names = {"節気", "雑節", "朔弦望"};
 
 std::string date_text(std::int32_t day) {
-    namespace chrono = std::chrono;
-    const chrono::year_month_day date{chrono::sys_days{chrono::days{day}}};
-    return iso_date(static_cast<std::int16_t>(int(date.year())), static_cast<std::int16_t>(unsigned(date.month())),
-                    static_cast<std::int16_t>(unsigned(date.day())));
+    const ClockDate date = ephemeris::date_of_day(day);
+    return iso_date(static_cast<std::int16_t>(date.year), date.month, date.day);
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
 }
 
 void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month) {
-    const ClockDate today = system_date();
+    fill_grid_as_of(grid, year, month, system_date());
+}
+
+void fill_grid_as_of(GridModel& grid, std::int16_t year, std::int16_t month, const ClockDate& today) {
     const std::int16_t days = month_days(year, month);
 
     for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false, "", 0, ""};

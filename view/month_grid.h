@@ -53,6 +53,10 @@ void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month);
 // the built-in rules a Monday after a holiday. Reads the day tables.
 bool is_red_day(std::int16_t month, std::int16_t day, std::size_t cell);
 
+// Draws the month as fill_grid does, but with the date given as today; a
+// date of year 0 marks no day (a printed sheet has no today).
+void fill_grid_as_of(GridModel& grid, std::int16_t year, std::int16_t month, const ClockDate& today);
+
 // A day number right-aligned in two characters: " 5", "23".
 std::string day_caption(int day);
 

@@ -3,6 +3,7 @@
 
 #include "engine/almanac.h"
 #include "engine/calendar.h"
+#include "engine/holidays.h"
 #include "engine/koyomi.h"
 #include "view/almanac_text.h"
 #include "view/clock_text.h"
@@ -154,7 +155,8 @@ void add_legend(Page& page) {
 
 Page month_page(std::int16_t year, std::int16_t month) {
     GridModel grid{};
-    hyoji_cal(grid, year, month);
+    syukujitu_set(year);
+    fill_grid_as_of(grid, year, month, ClockDate{0, 1, 1});  // paper has no today
     Page page;
     add_heading(page, year, month);
     page.fills.push_back({{margin, weekday_top, grid_width, weekday_height}, band_grey});

@@ -64,8 +64,7 @@ struct Page {
 // large cells with the day, its holiday, 六曜, lunar date on the 1st and
 // 15th of a lunar month and on the 1st, solar term, 雑節 and phase of the
 // moon; the neighbouring months' days greyed. Rebuilds the day tables for
-// the year, which must lie within the almanac's range. Draws the month's grid
-// (month_grid.h), which reads the clock; nothing of today is printed.
+// the year, which must lie within the almanac's range.
 Page month_page(std::int16_t year, std::int16_t month);
 
 // The year's twelve months small, holidays in red, with the year's 干支 and
