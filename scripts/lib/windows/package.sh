@@ -112,11 +112,12 @@ check_exports() {
     fi
     (cd "$folder" && wine_quiet ./Korinde.exe --pdf 2026 12 --output "$(winepath -w "$pdf")") ||
         { echo "Korinde.exe --pdf 2026 12 failed from the unpacked zip." >&2; exit 1; }
-    pdfinfo "$pdf" | grep -qE '^Pages: +1$' || { echo "The Windows PDF is not one page." >&2; exit 1; }
-    if pdffonts "$pdf" | tail -n +3 | awk '$(NF-4) != "yes"' | grep -q .; then
-        echo "The Windows PDF has a font not embedded." >&2
-        exit 1
-    fi
+    # Read whole, then searched: grep leaving early would break the pipe.
+    local info fonts
+    info=$(pdfinfo "$pdf")
+    grep -qE '^Pages: +1$' <<<"$info" || { echo "The Windows PDF is not one page." >&2; exit 1; }
+    fonts=$(pdffonts "$pdf" | tail -n +3 | awk '$(NF-4) != "yes"')
+    [ -z "$fonts" ] || { echo "The Windows PDF has a font not embedded: $fonts" >&2; exit 1; }
     if [ -x "$build_dir/app/korinde" ]; then
         "$build_dir/app/korinde" --pdf 2026 12 --output "$place/linux.pdf" 2>/dev/null
         [ "$(pdftotext -raw "$pdf" -)" = "$(pdftotext -raw "$place/linux.pdf" -)" ] ||
