@@ -1,13 +1,12 @@
 #include "app/command_line.h"
 
+#include <array>
 #include <iostream>
 
 #include <QCommandLineParser>
 
 #include "engine/almanac.h"
 #include "engine/calendar.h"
-#include "engine/message_box.h"
-#include "engine/run_state.h"
 #include "korinde_version.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
@@ -135,14 +134,39 @@ std::optional<kyotu1::EntryKinds> entry_kinds_of(const QString& text) {
     return kinds;
 }
 
-// The holiday rules for a list on the standard output; their warning for
-// years past the rules goes to stderr, ahead of the list.
-void use_law_without_window(kyotu1::HolidayLaw law) {
-    kyotu1::msg_box = [](const std::string& text, std::int16_t, const std::string&) {
-        std::cerr << text << std::endl;
-        return kyotu1::answer_ok;
-    };
-    kyotu1::holiday_law = law;
+// The window keeps its modal box for a year past the rules; a list says on
+// stderr, ahead of itself, what that year's holidays are.
+void warn_past_the_rules(std::int16_t year) {
+    if (year <= kyotu1::last_rule_year) return;
+    std::cerr << "korinde: 祝日の規則は " << kyotu1::last_rule_year << " 年までです。" << year
+              << " 年の祝日は規則をそのまま当てはめたもので、実際の祝日とは異なることがあります" << std::endl;
+}
+
+// An option that takes a value, and an example of it for the message that
+// asks for one.
+struct ValueOption {
+    const char* name;
+    const char* example;
+};
+constexpr std::array<ValueOption, 8> value_options = {{
+    {"holidays", "--holidays=current"},
+    {"list", "--list 2026"},
+    {"almanac", "--almanac 2026 12"},
+    {"koyomi", "--koyomi 2026"},
+    {"ics", "--ics 2026"},
+    {"ics-include", "--ics-include=holidays,sekki"},
+    {"pdf", "--pdf 2026"},
+    {"output", "--output 2026.pdf"},
+}};
+
+// Qt's parser misses a value only where the option ends the command line.
+std::string missing_value(const QStringList& arguments) {
+    for (const ValueOption& option : value_options) {
+        if (arguments.size() > 1 && arguments.last() == QString("--") + option.name) {
+            return std::string("korinde: --") + option.name + " には値を指定してください (例: " + option.example + ")";
+        }
+    }
+    return "korinde: オプションの値がありません";
 }
 
 // The long name of the first of the options that is on the command line.
@@ -229,18 +253,19 @@ Parsed parse_command_line(const QStringList& arguments) {
             const QString name = parser.unknownOptionNames().first();
             return complaint("知らないオプションです", (name.size() == 1 ? "-" : "--") + name);
         }
-        return "korinde: --holidays、--list、--almanac、--koyomi、--ics、--ics-include、--pdf と --output には"
-               "値を指定してください (例: --list 2026)";
+        return missing_value(arguments);
     }
 
     CommandLine command;
+    if (parser.isSet(options.koyomi) && parser.isSet(options.holidays)) {
+        return "korinde: --koyomi の暦に祝日はないため、--holidays とは一緒に指定できません";
+    }
     if (parser.isSet(options.holidays)) {
         const QString rules = parser.value(options.holidays);
-        if (rules == "current") {
-            command.law = kyotu1::HolidayLaw::current;
-        } else if (rules != "builtin") {
+        if (rules != "current" && rules != "builtin") {
             return complaint("--holidays には builtin か current を指定してください", rules);
         }
+        command.law = rules == "current" ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
     }
     if (parser.isSet(options.popup)) {
         if (const auto other = first_set(parser, {&options.list, &options.almanac, &options.koyomi, &options.ics,
@@ -258,20 +283,28 @@ Parsed parse_command_line(const QStringList& arguments) {
         command.action = CommandLine::Action::version;
         return command;
     }
-    return with_actions(command, parser, options);
+    Parsed parsed = with_actions(command, parser, options);
+    auto* chosen = std::get_if<CommandLine>(&parsed);
+    if (chosen != nullptr && !parser.isSet(options.holidays)) {
+        const bool plain_window = chosen->action == CommandLine::Action::open_window && !chosen->popup;
+        chosen->law = plain_window ? kyotu1::HolidayLaw::builtin : kyotu1::HolidayLaw::current;
+    }
+    return parsed;
 }
 
 int run_without_window(const CommandLine& command) {
     switch (command.action) {
         case CommandLine::Action::help: std::cout << help_text(); break;
         case CommandLine::Action::version: std::cout << version_text(); break;
-        case CommandLine::Action::list:
-            use_law_without_window(command.law);
-            std::cout << kyotu1::holiday_list(command.year.value_or(kyotu1::min_year));
+        case CommandLine::Action::list: {
+            const std::int16_t year = command.year.value_or(kyotu1::min_year);
+            warn_past_the_rules(year);
+            std::cout << kyotu1::holiday_list(year, command.law);
             break;
+        }
         case CommandLine::Action::almanac:
-            use_law_without_window(command.law);
-            std::cout << kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month);
+            std::cout << kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month,
+                                              command.law);
             break;
         case CommandLine::Action::koyomi:
             std::cout << kyotu1::koyomi_list(command.year.value_or(kyotu1::first_almanac_year));

@@ -20,7 +20,9 @@ namespace korinde {
 struct CommandLine {
     enum class Action { open_window, help, version, list, almanac, koyomi, ics, pdf };
     Action action = Action::open_window;
-    kyotu1::HolidayLaw law = kyotu1::HolidayLaw::builtin;
+    // As given, else today's law for all but the plain window, which keeps
+    // the rules it was written with; decided by the parser for every action.
+    kyotu1::HolidayLaw law = kyotu1::HolidayLaw::current;
     std::optional<std::int16_t> year;       // the month to open at, or the year to list
     std::optional<std::int16_t> month;      // today's month when not given
     bool popup = false;                     // the window as the panel clock's popup

@@ -6,20 +6,26 @@
 #include <QtGlobal>
 
 namespace korinde {
+namespace {
+
+// An empty variable, as a script leaves QT_QPA_PLATFORM=$UNSET, names
+// nothing: Qt reads it so too.
+[[maybe_unused]] bool named(const char* variable) { return !qEnvironmentVariableIsEmpty(variable); }
+
+}  // namespace
 
 bool display_configured() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     return true;
 #else
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
-           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return named("QT_QPA_PLATFORM") || named("DISPLAY") || named("WAYLAND_DISPLAY");
 #endif
 }
 
 void choose_popup_platform() {
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) return;
-    if (qEnvironmentVariableIsSet("DISPLAY")) {
+    if (named("QT_QPA_PLATFORM") || !named("WAYLAND_DISPLAY")) return;
+    if (named("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", QByteArray("xcb"));
     } else {
         std::cerr << wayland_popup_message << std::endl;

@@ -6,11 +6,13 @@
 
 extern "C" {
 
+// The program fills in every field; a module has no defaults of its own.
 struct KorindeIcsRequest {
     int current_law;  // 1 for today's holiday law, 0 for the built-in rules
     int first_year;
     int last_year;
-    unsigned kinds;  // EntryKinds (view/calendar_entries.h)
+    unsigned kinds;         // EntryKinds (view/calendar_entries.h)
+    int announced_through;  // the last year whose equinox days are announced, as of today
 };
 
 struct KorindePdfRequest {
@@ -18,6 +20,7 @@ struct KorindePdfRequest {
     int year;
     int month;           // 0 for the whole year: its overview and twelve months
     const char* output;  // the file to write, UTF-8
+    int announced_through;
 };
 
 // Where a module's output goes: text for the standard output, or a message

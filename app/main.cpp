@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -47,6 +48,8 @@ Function load(const char* module_name, const char* symbol, const std::string& pa
     throw std::runtime_error(part + "が見つかりません: " + tried.join("、").toStdString());
 }
 
+const std::string popup_part = "ポップアップの部品";
+
 void write_out(void* /*context*/, const char* data, std::size_t size) {
     std::cout.write(data, static_cast<std::streamsize>(size));
 }
@@ -55,9 +58,18 @@ void write_err(void* /*context*/, const char* data, std::size_t size) {
     std::cerr.write(data, static_cast<std::streamsize>(size));
 }
 
+int current_law(const korinde::CommandLine& command) { return command.law == kyotu1::HolidayLaw::current ? 1 : 0; }
+
+// The exports say which equinox days are only computed, as of today's date.
+int announced_through() {
+    const QDate today = QDate::currentDate();
+    return kyotu1::last_announced_equinox_year(
+        {today.year(), static_cast<std::int16_t>(today.month()), static_cast<std::int16_t>(today.day())});
+}
+
 int write_ics(const korinde::CommandLine& command) {
-    const KorindeIcsRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0, command.year.value_or(0),
-                                    command.last_year.value_or(0), command.ics_kinds};
+    const KorindeIcsRequest request{current_law(command), command.year.value_or(0), command.last_year.value_or(0),
+                                    command.ics_kinds, announced_through()};
     const auto write = load<korinde::WriteIcs>("korinde-ics", korinde::write_ics_symbol, "iCalendar の部品");
     korinde::binary_standard_output();  // the file's own CR LF, untranslated
     const int status = write(&request, write_out, write_err, nullptr);
@@ -66,8 +78,8 @@ int write_ics(const korinde::CommandLine& command) {
 
 int write_pdf(int argc, char** argv, const korinde::CommandLine& command) {
     const QByteArray output = command.output.toUtf8();
-    const KorindePdfRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0, command.year.value_or(0),
-                                    command.month.value_or(0), output.constData()};
+    const KorindePdfRequest request{current_law(command), command.year.value_or(0), command.month.value_or(0),
+                                    output.constData(), announced_through()};
     const auto write = load<korinde::WritePdf>("korinde-pdf", korinde::write_pdf_symbol, "PDF の部品");
     return write(argc, argv, &request, write_err, nullptr);
 }
@@ -82,7 +94,7 @@ int run(int argc, char** argv) {
     if (command.action != Action::open_window) return korinde::run_without_window(command);
     if (!korinde::display_configured()) return korinde::refuse_without_display();
 
-    KorindeWindowRequest request{command.law == kyotu1::HolidayLaw::current ? 1 : 0,
+    KorindeWindowRequest request{current_law(command),
                                  command.year.value_or(0),
                                  command.month.value_or(0),
                                  command.popup ? 1 : 0,
@@ -91,14 +103,16 @@ int run(int argc, char** argv) {
                                  nullptr};
     std::optional<korinde::PopupStartLock> lock;
     if (command.popup) {
-        const auto close_open_popup = load<korinde::CloseOpenPopup>("korinde-popup", korinde::close_open_popup_symbol);
+        const auto close_open_popup =
+            load<korinde::CloseOpenPopup>("korinde-popup", korinde::close_open_popup_symbol, popup_part);
         // Closing needs no lock; opening looks again under it, since another
         // popup may be starting meanwhile.
         if (close_open_popup() != 0) return 0;
         lock.emplace();
         if (close_open_popup() != 0) return 0;
         korinde::choose_popup_platform();  // only for a popup that opens
-        request.listen_for_close = load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol);
+        request.listen_for_close =
+            load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol, popup_part);
         request.popup_listening = [](void* held) { static_cast<korinde::PopupStartLock*>(held)->release(); };
         request.listening_context = &*lock;
     }

@@ -16,6 +16,7 @@
 #include "korinde_version.h"
 #include "pdf/sheet_painter.h"
 #include "view/sheet.h"
+#include "view/sheet_parts.h"
 
 namespace {
 
@@ -54,10 +55,18 @@ QString reason_of(const QSaveFile& file) {
     return "書き込めません: " + file.errorString();
 }
 
+kyotu1::sheet::Rules rules_of(const KorindePdfRequest& request) {
+    return {request.current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin,
+            request.announced_through};
+}
+
+// "2026年の暦（祝日は現行の祝日法による）": the title says which rules too.
 QString title_of(const KorindePdfRequest& request) {
     QString title = QString("%1年").arg(request.year);
     if (request.month != 0) title += QString("%1月").arg(request.month);
-    return title + "の暦";
+    const auto rules =
+        QString::fromStdString(kyotu1::sheet::rules_text(static_cast<std::int16_t>(request.year), rules_of(request)));
+    return title + "の暦（" + rules + "）";
 }
 
 // Every page into the writer; false when the painter cannot start.
@@ -65,13 +74,14 @@ bool paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     const auto year = static_cast<std::int16_t>(request.year);
+    const kyotu1::sheet::Rules rules = rules_of(request);
     if (request.month != 0) {
-        korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, static_cast<std::int16_t>(request.month)));
+        korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, static_cast<std::int16_t>(request.month), rules));
     } else {
-        korinde::paint_sheet(painter, kyotu1::sheet::year_page(year));
+        korinde::paint_sheet(painter, kyotu1::sheet::year_page(year, rules));
         for (std::int16_t month = 1; month <= 12; ++month) {
             writer.newPage();
-            korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, month));
+            korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, month, rules));
         }
     }
     return painter.end();
@@ -81,7 +91,6 @@ int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWr
     choose_platform();
     passed_on = qInstallMessageHandler(without_runtime_folder_warning);
     const QGuiApplication app(argc, argv);
-    kyotu1::holiday_law = request.current_law != 0 ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
     const QString path = QString::fromUtf8(request.output);
     const auto cannot_write = [&](const QString& reason) {
         tell(err, context,

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "engine/calendar.h"
-#include "engine/day_tables.h"
 #include "engine/holiday_laws.h"
 #include "engine/holidays.h"
 #include "engine/mondays.h"
@@ -124,10 +123,10 @@ bool in_force(std::int16_t year, std::int16_t month, std::int16_t day) {
 
 // No two of the law's holidays share a day: one that would is a fault in the
 // tables above, not a day to overwrite.
-void place_if_in_force(std::int16_t year, std::int16_t month, std::int16_t day, std::string_view name) {
-    if (!in_force(year, month, day)) return;
-    if (holiday_flag(month, day) != 0) throw std::logic_error("two of the law's holidays on one day");
-    place_holiday(month, day, name);
+void place_if_in_force(YearHolidays& h, std::int16_t month, std::int16_t day, std::string_view name) {
+    if (!in_force(h.year(), month, day)) return;
+    if (h.is_holiday(month, day)) throw std::logic_error("two of the law's holidays on one day");
+    h.place(month, day, name);
 }
 
 std::int16_t day_of(const LawHoliday& holiday, std::int16_t year) {
@@ -141,23 +140,24 @@ std::int16_t day_of(const LawHoliday& holiday, std::int16_t year) {
 
 // Far past the last constants the formula leaves the month; no day is
 // placed then.
-void place_equinox(std::int16_t year, std::int16_t month, std::int64_t EquinoxConstants::*constant,
+void place_equinox(YearHolidays& h, std::int16_t month, std::int64_t EquinoxConstants::*constant,
                    std::string_view name) {
-    const std::int64_t day = equinox_day(year, constant);
-    if (day >= 1 && day <= month_days(year, month)) {
-        place_if_in_force(year, month, static_cast<std::int16_t>(day), name);
+    const std::int64_t day = equinox_day(h.year(), constant);
+    if (day >= 1 && day <= month_days(h.year(), month)) {
+        place_if_in_force(h, month, static_cast<std::int16_t>(day), name);
     }
 }
 
-void place_law_holidays(std::int16_t year) {
+void place_law_holidays(YearHolidays& h) {
+    const std::int16_t year = h.year();
     for (const LawHoliday& holiday : law_holidays) {
         if (year < holiday.first_year || year > holiday.last_year) continue;
-        place_if_in_force(year, holiday.month, day_of(holiday, year), holiday.name);
+        place_if_in_force(h, holiday.month, day_of(holiday, year), holiday.name);
     }
-    place_equinox(year, 3, &EquinoxConstants::vernal, "春分の日");
-    place_equinox(year, 9, &EquinoxConstants::autumnal, "秋分の日");
+    place_equinox(h, 3, &EquinoxConstants::vernal, "春分の日");
+    place_equinox(h, 9, &EquinoxConstants::autumnal, "秋分の日");
     for (const OneOffDay& day : one_off_days) {
-        if (day.year == year) place_if_in_force(year, day.month, day.day, day.name);
+        if (day.year == year) place_if_in_force(h, day.month, day.day, day.name);
     }
 }
 
@@ -179,46 +179,48 @@ MonthDay previous_day(std::int16_t year, MonthDay d) {
     return {month, month_days(year, month)};
 }
 
-bool is_holiday(MonthDay d) { return holiday_flag(d.month, d.day) == 1; }
+bool is_holiday(const YearHolidays& h, MonthDay d) { return h.is_holiday(d.month, d.day); }
 
 // A holiday of the law itself, not a day off that follows from one.
-bool is_law_holiday(MonthDay d) { return holiday_kind(d.month, d.day) == HolidayKind::law; }
+bool is_law_holiday(const YearHolidays& h, MonthDay d) { return h.kind(d.month, d.day) == HolidayKind::law; }
 
 // A law holiday on a Sunday gives the Monday after it off; from 2007 the
 // first following day that is no holiday.
-void place_substitute_holidays(std::int16_t year) {
-    for_each_day(year, 1, 12, [year](std::int16_t month, std::int16_t day) {
+void place_substitute_holidays(YearHolidays& h) {
+    const std::int16_t year = h.year();
+    for_each_day(year, 1, 12, [year, &h](std::int16_t month, std::int16_t day) {
         const MonthDay d{month, day};
-        if (!is_law_holiday(d) || yobi_keisan(year, d.month, d.day) != sunday) return;
+        if (!is_law_holiday(h, d) || yobi_keisan(year, d.month, d.day) != sunday) return;
         if (date_key(year, d.month, d.day) < substitute_holidays_from) return;
         MonthDay off = next_day(year, d);
         if (year >= amendment_2007) {
-            while (is_holiday(off)) off = next_day(year, off);
+            while (is_holiday(h, off)) off = next_day(year, off);
         }
-        if (off.day <= month_days(year, off.month) && !is_holiday(off)) {
-            place_holiday(off.month, off.day, "振替休日", HolidayKind::substitute);
+        if (off.day <= month_days(year, off.month) && !is_holiday(h, off)) {
+            h.place(off.month, off.day, "振替休日", HolidayKind::substitute);
         }
     });
 }
 
 // A day caught between two law holidays is off; before 2007 not a Sunday.
-void place_citizens_holidays(std::int16_t year) {
-    for_each_day(year, 1, 12, [year](std::int16_t month, std::int16_t day) {
+void place_citizens_holidays(YearHolidays& h) {
+    const std::int16_t year = h.year();
+    for_each_day(year, 1, 12, [year, &h](std::int16_t month, std::int16_t day) {
         const MonthDay d{month, day};
-        if (is_holiday(d) || date_key(year, d.month, d.day) < citizens_holidays_from) return;
+        if (is_holiday(h, d) || date_key(year, d.month, d.day) < citizens_holidays_from) return;
         if (year < amendment_2007 && yobi_keisan(year, d.month, d.day) == sunday) return;
-        if (is_law_holiday(previous_day(year, d)) && is_law_holiday(next_day(year, d))) {
-            place_holiday(d.month, d.day, "国民の休日", HolidayKind::citizens);
+        if (is_law_holiday(h, previous_day(year, d)) && is_law_holiday(h, next_day(year, d))) {
+            h.place(d.month, d.day, "国民の休日", HolidayKind::citizens);
         }
     });
 }
 
 }  // namespace
 
-void place_current_law_holidays(std::int16_t year) {
-    place_law_holidays(year);
-    place_substitute_holidays(year);
-    place_citizens_holidays(year);
+void place_current_law_holidays(YearHolidays& holidays) {
+    place_law_holidays(holidays);
+    place_substitute_holidays(holidays);
+    place_citizens_holidays(holidays);
 }
 
 }  // namespace kyotu1

@@ -1,65 +1,67 @@
-#include "engine/day_tables.h"
-
-#include <array>
-#include <cstddef>
 #include <stdexcept>
 #include <string>
 
+#include "engine/calendar.h"
 #include "engine/holidays.h"
+#include "engine/message_box.h"
+#include "engine/run_state.h"
 
 namespace kyotu1 {
 namespace {
 
-constexpr std::size_t month_slots = 14;  // 0 to 13
-constexpr std::size_t day_slots = 33;    // 0 to 32
-
-template <typename Cell>
-using DayTable = std::array<std::array<Cell, day_slots>, month_slots>;
-
-DayTable<std::string> name_table;
-// A day is a holiday when it has a kind; zero is HolidayKind::none.
-DayTable<HolidayKind> kind_table{};
-
-std::size_t month_index(int month) {
-    if (month < 0 || static_cast<std::size_t>(month) >= month_slots) {
-        throw std::out_of_range("day table month index outside 0 to 13");
-    }
-    return static_cast<std::size_t>(month);
+std::size_t checked_index(int index, std::size_t slots, const char* what) {
+    if (index < 0 || static_cast<std::size_t>(index) >= slots) throw std::out_of_range(what);
+    return static_cast<std::size_t>(index);
 }
 
-std::size_t day_index(int day) {
-    if (day < 0 || static_cast<std::size_t>(day) >= day_slots) {
-        throw std::out_of_range("day table day index outside 0 to 32");
-    }
-    return static_cast<std::size_t>(day);
-}
+// The window's tables; syukujitu_set is their only writer.
+YearHolidays window_tables;
 
 }  // namespace
 
-std::int16_t holiday_flag(int month, int day) { return holiday_kind(month, day) == HolidayKind::none ? 0 : 1; }
-
-const std::string& holiday_name(int month, int day) { return name_table[month_index(month)][day_index(day)]; }
-
-HolidayKind holiday_kind(int month, int day) { return kind_table[month_index(month)][day_index(day)]; }
-
-void reset_day_tables() {
-    for (std::size_t m = 0; m <= 12; ++m) {
-        for (std::size_t d = 0; d <= 31; ++d) {
-            name_table[m][d].clear();
-            kind_table[m][d] = HolidayKind::none;
-        }
-    }
+HolidayKind YearHolidays::kind(int month, int day) const {
+    return kinds_[checked_index(month, month_slots, "day table month index outside 0 to 13")]
+                 [checked_index(day, day_slots, "day table day index outside 0 to 32")];
 }
 
-void place_holiday(std::int16_t month, std::int16_t day, std::string_view name, HolidayKind kind) {
+const std::string& YearHolidays::name(int month, int day) const {
+    return names_[checked_index(month, month_slots, "day table month index outside 0 to 13")]
+                 [checked_index(day, day_slots, "day table day index outside 0 to 32")];
+}
+
+std::vector<NamedDay> YearHolidays::days() const {
+    std::vector<NamedDay> days;
+    for (std::int16_t month = 1; month <= 12; ++month) {
+        for (std::int16_t day = 1; day <= 31; ++day) {
+            if (is_holiday(month, day)) days.push_back({month, day, kind(month, day), name(month, day)});
+        }
+    }
+    return days;
+}
+
+void YearHolidays::place(std::int16_t month, std::int16_t day, std::string_view name, HolidayKind kind) {
     if (month < 1 || month > 12 || day < 1 || day > 31) {
         throw std::out_of_range("holiday placed outside the calendar");
     }
     if (kind == HolidayKind::none) throw std::invalid_argument("a holiday without a kind");
-    const std::size_t m = month_index(month);
-    const std::size_t d = day_index(day);
-    name_table[m][d] = name;
-    kind_table[m][d] = kind;
+    const auto m = static_cast<std::size_t>(month);
+    const auto d = static_cast<std::size_t>(day);
+    names_[m][d] = name;
+    kinds_[m][d] = kind;
+}
+
+const YearHolidays& day_tables() { return window_tables; }
+
+std::int16_t holiday_flag(int month, int day) { return window_tables.is_holiday(month, day) ? 1 : 0; }
+
+const std::string& holiday_name(int month, int day) { return window_tables.name(month, day); }
+
+HolidayKind holiday_kind(int month, int day) { return window_tables.kind(month, day); }
+
+void syukujitu_set(std::int16_t year) {
+    if (year < min_year) throw std::out_of_range("year before 1");
+    if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");
+    window_tables = holidays_of(year, holiday_law);
 }
 
 }  // namespace kyotu1

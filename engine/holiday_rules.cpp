@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "engine/calendar.h"
-#include "engine/day_tables.h"
 #include "engine/holiday_laws.h"
 #include "engine/holidays.h"
 #include "engine/message_box.h"
@@ -67,93 +66,98 @@ bool listed(const std::array<std::int16_t, N>& years, std::int16_t year) {
     return std::ranges::find(years, year) != years.end();
 }
 
-void place_on_monday(std::int16_t year, std::int16_t month, const std::array<std::int16_t, 7>& monday_table,
+void place_on_monday(YearHolidays& h, std::int16_t month, const std::array<std::int16_t, 7>& monday_table,
                      std::string_view name) {
-    place_on_monday_after(month, yobi_keisan(year, month, 1), monday_table, name);
+    place_on_monday_after(h, month, yobi_keisan(h.year(), month, 1), monday_table, name);
 }
 
-void place_fixed_holidays() {
+void place_fixed_holidays(YearHolidays& h) {
     for (const FixedHoliday& holiday : fixed_holidays) {
-        place_holiday(holiday.month, holiday.day, holiday.name, holiday.kind);
+        h.place(holiday.month, holiday.day, holiday.name, holiday.kind);
     }
 }
 
-void place_equinoxes(std::int16_t year) {
+void place_equinoxes(YearHolidays& h) {
+    const std::int16_t year = h.year();
     std::int16_t vernal_day = 20;
     if (listed(vernal_equinox_on_21st, year)) vernal_day = 21;
     if (listed(vernal_equinox_on_19th, year)) vernal_day = 19;
-    place_holiday(3, vernal_day, "春分の日");
+    h.place(3, vernal_day, "春分の日");
 
-    place_holiday(9, listed(autumnal_equinox_on_22nd, year) ? 22 : 23, "秋分の日");
+    h.place(9, listed(autumnal_equinox_on_22nd, year) ? 22 : 23, "秋分の日");
 }
 
-void place_september_citizens_holiday(std::int16_t year) {
-    if (listed(citizens_holiday_on_22nd, year)) place_holiday(9, 22, "国民の休日", HolidayKind::citizens);
-    if (listed(citizens_holiday_on_21st, year)) place_holiday(9, 21, "国民の休日", HolidayKind::citizens);
+void place_september_citizens_holiday(YearHolidays& h) {
+    const std::int16_t year = h.year();
+    if (listed(citizens_holiday_on_22nd, year)) h.place(9, 22, "国民の休日", HolidayKind::citizens);
+    if (listed(citizens_holiday_on_21st, year)) h.place(9, 21, "国民の休日", HolidayKind::citizens);
 }
 
-void place_one_off_days(std::int16_t year) {
-    if (year == 1990) place_holiday(11, 12, "即位礼正殿の儀");
-    if (year == 1993) place_holiday(6, 9, "皇太子朔陽親王の結婚の儀");
+void place_one_off_days(YearHolidays& h) {
+    const std::int16_t year = h.year();
+    if (year == 1990) h.place(11, 12, "即位礼正殿の儀");
+    if (year == 1993) h.place(6, 9, "皇太子朔陽親王の結婚の儀");
 }
 
-void place_coming_of_age_and_sports_days(std::int16_t year) {
+void place_coming_of_age_and_sports_days(YearHolidays& h) {
+    const std::int16_t year = h.year();
     if (year < first_happy_monday_year) {
-        place_holiday(1, 15, "成人の日");
-        place_holiday(10, 10, "体育の日");
+        h.place(1, 15, "成人の日");
+        h.place(10, 10, "体育の日");
         return;
     }
-    place_on_monday(year, 1, second_monday, "成人の日");
-    place_on_monday(year, 10, second_monday, "体育の日");
+    place_on_monday(h, 1, second_monday, "成人の日");
+    place_on_monday(h, 10, second_monday, "体育の日");
 }
 
-void place_marine_day(std::int16_t year) {
+void place_marine_day(YearHolidays& h) {
+    const std::int16_t year = h.year();
     if (year >= second_happy_monday_year) {
-        place_on_monday(year, 7, third_monday, "海の日");
+        place_on_monday(h, 7, third_monday, "海の日");
     } else if (year >= first_marine_day_year) {
-        place_holiday(7, 20, "海の日");
+        h.place(7, 20, "海の日");
     }
 }
 
-void place_respect_for_the_aged_day(std::int16_t year) {
+void place_respect_for_the_aged_day(YearHolidays& h) {
+    const std::int16_t year = h.year();
     if (year >= second_happy_monday_year) {
-        place_on_monday(year, 9, third_monday, "敬老の日");
+        place_on_monday(h, 9, third_monday, "敬老の日");
     } else {
-        place_holiday(9, 15, "敬老の日");
+        h.place(9, 15, "敬老の日");
     }
 }
 
 }  // namespace
 
-void place_on_monday_after(std::int16_t month, std::int16_t first_weekday,
+void place_on_monday_after(YearHolidays& h, std::int16_t month, std::int16_t first_weekday,
                            const std::array<std::int16_t, 7>& monday_table, std::string_view name) {
     if (first_weekday < sunday || first_weekday > saturday) {
         msg_box("バグです", mb_ok_only, "");
         return;
     }
-    place_holiday(month, monday_table[static_cast<std::size_t>(first_weekday)], name);
+    h.place(month, monday_table[static_cast<std::size_t>(first_weekday)], name);
 }
 
-void place_builtin_holidays(std::int16_t year) {
-    place_fixed_holidays();
-    place_equinoxes(year);
-    place_september_citizens_holiday(year);
-    place_one_off_days(year);
-    place_coming_of_age_and_sports_days(year);
-    place_marine_day(year);
-    place_respect_for_the_aged_day(year);
+void place_builtin_holidays(YearHolidays& h) {
+    place_fixed_holidays(h);
+    place_equinoxes(h);
+    place_september_citizens_holiday(h);
+    place_one_off_days(h);
+    place_coming_of_age_and_sports_days(h);
+    place_marine_day(h);
+    place_respect_for_the_aged_day(h);
 }
 
-void syukujitu_set(std::int16_t year) {
+YearHolidays holidays_of(std::int16_t year, HolidayLaw law) {
     if (year < min_year) throw std::out_of_range("year before 1");
-    if (year > last_rule_year) msg_box("2100年までです！", mb_ok_only, "");
-
-    reset_day_tables();
-    if (holiday_law == HolidayLaw::current) {
-        place_current_law_holidays(year);
+    YearHolidays holidays(year, law);
+    if (law == HolidayLaw::current) {
+        place_current_law_holidays(holidays);
     } else {
-        place_builtin_holidays(year);
+        place_builtin_holidays(holidays);
     }
+    return holidays;
 }
 
 }  // namespace kyotu1

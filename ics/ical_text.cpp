@@ -5,6 +5,8 @@
 
 #include <libical/ical.h>
 
+#include "view/law_text.h"
+
 namespace korinde {
 namespace {
 
@@ -44,19 +46,30 @@ void add_event(icalcomponent* calendar, const kyotu1::CalendarEntry& entry, cons
         icalcomponent_add_property(event, icalproperty_new_description(entry.description.c_str()));
     }
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    // Outlook reads this instead of TRANSP, and would show a holiday as busy.
+    if (entry.kind == kyotu1::EntryKind::holiday) {
+        icalcomponent_add_property(event, extension("X-MICROSOFT-CDO-BUSYSTATUS", "FREE"));
+    }
 }
 
 }  // namespace
 
-std::string ical_text(const std::vector<kyotu1::CalendarEntry>& entries, const std::string& program_version,
-                      std::time_t stamp) {
+std::string ical_text(const std::vector<kyotu1::CalendarEntry>& entries, kyotu1::HolidayLaw law,
+                      const std::string& program_version, std::time_t stamp) {
     icalerror_clear_errno();
     const Component calendar(icalcomponent_new_vcalendar());
     const std::string product = "-//Korinde Project//Korinde " + program_version + "//JA";
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(product.c_str()));
     icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-    icalcomponent_add_property(calendar.get(), extension("X-WR-CALNAME", "日本の祝日と暦"));
+    // The name and description twice: as RFC 7986 writes them, and as the
+    // clients that predate it (Google, Apple, Outlook) read them.
+    const std::string name(kyotu1::calendar_name(law));
+    const std::string description(kyotu1::calendar_description(law));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_name(name.c_str()));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_description(description.c_str()));
+    icalcomponent_add_property(calendar.get(), extension("X-WR-CALNAME", name.c_str()));
+    icalcomponent_add_property(calendar.get(), extension("X-WR-CALDESC", description.c_str()));
     const icaltimetype utc_stamp = icaltime_from_timet_with_zone(stamp, 0, icaltimezone_get_utc_timezone());
     for (const kyotu1::CalendarEntry& entry : entries) add_event(calendar.get(), entry, utc_stamp);
     if (icalerrno != ICAL_NO_ERROR) throw std::runtime_error(icalerror_strerror(icalerrno));

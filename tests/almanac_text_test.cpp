@@ -62,19 +62,19 @@ TEST(AlmanacText, ListsAYearOrAMonth) {
          "2026-12-31\t木\t令和8年\t11月23日\t先負\t\t\t己卯\t\t下弦 04:00\t06:50-16:37\n"},
         {2028, 2, 29, "2028-02-01\t火\t令和10年\t1月6日\t赤口\t\t\t丙辰\t\t\t06:42-17:08\n",
          "2028-02-29\t火\t令和10年\t2月5日\t赤口\t\t\t甲申\t\t\t06:12-17:35\n"},
-        {1873, std::nullopt, 365, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\t癸丑\t\t\t06:51-16:39\n",
+        {1873, std::nullopt, 365, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t\t癸丑\t\t\t06:51-16:39\n",
          "1873-12-31\t水\t明治6年\t11月12日\t仏滅\t\t\t丁巳\t\t\t06:51-16:38\n"},
-        {2100, std::nullopt, 365, "2100-01-01\t金\t令和82年\t11月21日\t先勝\t\t元旦\t癸卯\t\t\t06:50-16:38\n",
+        {2100, std::nullopt, 365, "2100-01-01\t金\t令和82年\t11月21日\t先勝\t\t元日\t癸卯\t\t\t06:50-16:38\n",
          "2100-12-31\t金\t令和82年\t12月1日\t赤口\t\t\t丁未\t\t朔 08:58\t06:50-16:37\n"},
     };
     for (const Case& c : cases) {
-        const std::string list = kyotu1::almanac_list(c.year, c.month);
+        const std::string list = kyotu1::almanac_list(c.year, c.month, kyotu1::HolidayLaw::current);
         EXPECT_EQ(static_cast<std::size_t>(std::count(list.begin(), list.end(), '\n')), c.lines) << c.year;
         EXPECT_TRUE(list.starts_with(c.first)) << list.substr(0, 80);
         EXPECT_TRUE(list.ends_with(c.last)) << list.substr(list.size() - 80);
     }
-    EXPECT_THROW(kyotu1::almanac_list(1872, std::nullopt), std::out_of_range);
-    EXPECT_THROW(kyotu1::almanac_list(2101, 1), std::out_of_range);
+    EXPECT_THROW(kyotu1::almanac_list(1872, std::nullopt, kyotu1::HolidayLaw::current), std::out_of_range);
+    EXPECT_THROW(kyotu1::almanac_list(2101, 1, kyotu1::HolidayLaw::current), std::out_of_range);
 }
 
 }  // namespace

@@ -62,7 +62,8 @@ TEST_F(CurrentLaw, WholeYears) {
          "2026-09-21\t敬老の日\n2026-09-22\t国民の休日\n2026-09-23\t秋分の日\n2026-10-12\tスポーツの日\n"
          "2026-11-03\t文化の日\n2026-11-23\t勤労感謝の日\n"},
     };
-    for (const auto& [year, list] : years) EXPECT_EQ(kyotu1::holiday_list(year), list) << year;
+    for (const auto& [year, list] : years)
+        EXPECT_EQ(kyotu1::holiday_list(year, kyotu1::HolidayLaw::current), list) << year;
     EXPECT_TRUE(recorder.shown.empty());
 }
 

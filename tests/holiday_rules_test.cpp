@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/day_tables.h"
 #include "engine/holiday_laws.h"
 #include "engine/holidays.h"
 #include "engine/mondays.h"
@@ -177,12 +176,9 @@ TEST_F(HolidayRules, SeptemberCitizensHolidayListsMatchTheirReason) {
 // by its formula, in every year from 2000 to 2100.
 TEST_F(HolidayRules, EquinoxListsAgreeWithTheFormula) {
     const auto equinoxes = [](std::int16_t year, kyotu1::HolidayLaw law) {
-        kyotu1::holiday_law = law;
-        const Holidays all = holidays_of(year);
-        kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
         std::vector<std::pair<int, int>> days;
-        for (const auto& [date, name] : all) {
-            if (name == "春分の日" || name == "秋分の日") days.push_back(date);
+        for (const kyotu1::NamedDay& holiday : kyotu1::holidays_of(year, law).days()) {
+            if (holiday.name == "春分の日" || holiday.name == "秋分の日") days.emplace_back(holiday.month, holiday.day);
         }
         return days;
     };
@@ -226,17 +222,17 @@ TEST_F(HolidayRules, WarnsBeforeEveryRebuildAfter2100) {
 // the seven real ones take their Monday.
 TEST_F(HolidayRules, MondayRuleReportsAnImpossibleWeekday) {
     for (const std::int16_t weekday : {std::int16_t{-1}, std::int16_t{7}}) {
-        kyotu1::reset_day_tables();
+        kyotu1::YearHolidays holidays(2026, kyotu1::HolidayLaw::builtin);
         recorder.shown.clear();
-        kyotu1::place_on_monday_after(1, weekday, kyotu1::second_monday, "成人の日");
+        kyotu1::place_on_monday_after(holidays, 1, weekday, kyotu1::second_monday, "成人の日");
         EXPECT_EQ(recorder.shown, (std::vector<korinde_test::ShownBox>{{"バグです", 0, ""}})) << weekday;
-        EXPECT_TRUE(table_contents().empty()) << weekday;
+        EXPECT_TRUE(holidays.days().empty()) << weekday;
     }
     recorder.shown.clear();
     for (const std::int16_t weekday : {std::int16_t{0}, std::int16_t{6}}) {
-        kyotu1::reset_day_tables();
-        kyotu1::place_on_monday_after(1, weekday, kyotu1::second_monday, "成人の日");
-        EXPECT_EQ(kyotu1::holiday_name(1, weekday == 0 ? 9 : 10), "成人の日") << weekday;
+        kyotu1::YearHolidays holidays(2026, kyotu1::HolidayLaw::builtin);
+        kyotu1::place_on_monday_after(holidays, 1, weekday, kyotu1::second_monday, "成人の日");
+        EXPECT_EQ(holidays.name(1, weekday == 0 ? 9 : 10), "成人の日") << weekday;
     }
     EXPECT_TRUE(recorder.shown.empty());
 }
@@ -267,23 +263,41 @@ class StartState : public ::testing::Environment {
 
 TEST(DayTables, EmptyBeforeTheFirstRebuild) { EXPECT_TRUE(tables_empty_at_start); }
 
-// A holiday goes on a day of the calendar only, and a reset takes every one
-// away, its kind with it.
-TEST(DayTables, PlacedOnCalendarDaysAndResetWhole) {
+// A holiday goes on a day of the calendar only, with its kind, and the
+// named days come in date order.
+TEST(DayTables, PlacedOnCalendarDaysInDateOrder) {
+    kyotu1::YearHolidays holidays(2026, kyotu1::HolidayLaw::current);
     const std::pair<std::int16_t, std::int16_t> outside[] = {{0, 1}, {13, 1}, {1, 0}, {1, 32}};
     for (const auto& [m, d] : outside) {
-        EXPECT_THROW(kyotu1::place_holiday(m, d, "x", kyotu1::HolidayKind::law), std::out_of_range) << m << "/" << d;
+        EXPECT_THROW(holidays.place(m, d, "x", kyotu1::HolidayKind::law), std::out_of_range) << m << "/" << d;
     }
-    EXPECT_THROW(kyotu1::place_holiday(1, 1, "x", kyotu1::HolidayKind::none), std::invalid_argument);
-    kyotu1::place_holiday(12, 31, "x", kyotu1::HolidayKind::substitute);
-    kyotu1::place_holiday(1, 1, "y", kyotu1::HolidayKind::citizens);
-    EXPECT_EQ(kyotu1::holiday_kind(12, 31), kyotu1::HolidayKind::substitute);
-    kyotu1::reset_day_tables();
-    for (const auto& [m, d] : {std::pair{12, 31}, std::pair{1, 1}}) {
-        EXPECT_EQ(kyotu1::holiday_flag(m, d), 0);
-        EXPECT_EQ(kyotu1::holiday_name(m, d), "");
-        EXPECT_EQ(kyotu1::holiday_kind(m, d), kyotu1::HolidayKind::none);
+    EXPECT_THROW(holidays.place(1, 1, "x", kyotu1::HolidayKind::none), std::invalid_argument);
+    holidays.place(12, 31, "x", kyotu1::HolidayKind::substitute);
+    holidays.place(1, 31, "y", kyotu1::HolidayKind::citizens);
+    holidays.place(2, 1, "z");
+    using kyotu1::HolidayKind;
+    EXPECT_EQ(holidays.days(), (std::vector<kyotu1::NamedDay>{
+                                   {1, 31, HolidayKind::citizens, "y"},
+                                   {2, 1, HolidayKind::law, "z"},
+                                   {12, 31, HolidayKind::substitute, "x"},
+                               }));
+}
+
+// The window's tables are the year's holidays by the window's rules, and a
+// year's holidays leave the window's tables as they were.
+TEST_F(HolidayRules, WindowTablesHoldTheYearsHolidays) {
+    for (const auto law : {kyotu1::HolidayLaw::builtin, kyotu1::HolidayLaw::current}) {
+        kyotu1::holiday_law = law;
+        for (const std::int16_t year : {1948, 1973, 2007, 2019, 2026, 2100}) {
+            kyotu1::syukujitu_set(year);
+            const auto other =
+                law == kyotu1::HolidayLaw::current ? kyotu1::HolidayLaw::builtin : kyotu1::HolidayLaw::current;
+            EXPECT_FALSE(kyotu1::holidays_of(static_cast<std::int16_t>(year + 1), other).days().empty());
+            EXPECT_EQ(kyotu1::day_tables().days(), kyotu1::holidays_of(year, law).days()) << year;
+            EXPECT_EQ(kyotu1::day_tables().law(), law);
+        }
     }
+    kyotu1::holiday_law = kyotu1::HolidayLaw::builtin;
 }
 
 TEST(DayTables, IndicesOutsideTheTablesThrow) {

@@ -5,6 +5,7 @@
 
 #include "engine/holidays.h"
 #include "engine/run_state.h"
+#include "view/law_text.h"
 
 namespace korinde {
 
@@ -22,10 +23,7 @@ inline std::string window_title() {
 
 // Which holidays the grid shows, where the title is cut short: the window's
 // accessible description and the month frame's tooltip.
-inline std::string law_description() {
-    return kyotu1::holiday_law == kyotu1::HolidayLaw::current ? "現行の祝日法による祝日"
-                                                              : "内蔵の祝日規則（2004年）による祝日";
-}
+inline std::string law_description() { return std::string(kyotu1::law_description(kyotu1::holiday_law)); }
 
 inline const std::string about_version = "Ver 2.02(2004/11/22)";
 inline const std::string about_mail_heading = "メールＩＤ：";

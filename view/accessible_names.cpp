@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "engine/calendar.h"
-#include "engine/holidays.h"
 #include "view/number_text.h"
 
 namespace kyotu1 {
@@ -21,9 +20,8 @@ std::string weekday_letter(std::int16_t weekday) {
 
 std::string weekday_name(std::int16_t weekday) { return weekday_letter(weekday) + "曜日"; }
 
-std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day) {
+std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday) {
     std::string name = japanese_date(year, month, day) + " " + weekday_name(yobi_keisan(year, month, day));
-    const std::string& holiday = holiday_name(month, day);
     if (!holiday.empty()) name += " " + holiday;
     return name;
 }

@@ -6,9 +6,9 @@
 
 namespace kyotu1 {
 
-// "2026年12月23日 水曜日 天皇誕生日", without the holiday for an ordinary day.
-// Reads the day tables, so they must hold the year (as after hyoji_cal).
-std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day);
+// "2026年12月23日 水曜日 天皇誕生日" for the day and its holiday's name, which is
+// empty on an ordinary day.
+std::string day_accessible_name(std::int16_t year, std::int16_t month, std::int16_t day, const std::string& holiday);
 
 // "日" to "土" for the weekdays 0 to 6, as the header and the almanac write them.
 std::string weekday_letter(std::int16_t weekday);

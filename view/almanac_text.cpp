@@ -81,15 +81,15 @@ std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day,
     return text;
 }
 
-std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month) {
+std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month, HolidayLaw law) {
     if (year < first_almanac_year || year > last_almanac_year) throw std::out_of_range("year outside the almanac");
-    syukujitu_set(year);
+    const YearHolidays holidays = holidays_of(year, law);
     std::string list;
     for_each_day(year, month.value_or(1), month.value_or(12), [&](std::int16_t m, std::int16_t d) {
         const AlmanacDay almanac = run_almanac().day(year, m, d).value();
         list += iso_date(year, m, d) + "\t" + weekday_letter(yobi_keisan(year, m, d)) + "\t" + era_year_text(almanac) +
                 "\t" + lunar_date_text(almanac) + "\t" + std::string(almanac.rokuyo) + "\t" +
-                std::string(almanac.solar_term) + "\t" + holiday_name(m, d) + "\t" + cycle_name(almanac.day_cycle) +
+                std::string(almanac.solar_term) + "\t" + holidays.name(m, d) + "\t" + cycle_name(almanac.day_cycle) +
                 "\t" + zassetsu_text(almanac) + "\t" + moon_phase_text(almanac, true) + "\t" +
                 clock_text(almanac.sunrise_minute, true) + "-" + clock_text(almanac.sunset_minute, true) + "\n";
     });

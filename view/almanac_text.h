@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/holidays.h"
+
 namespace kyotu1 {
 
 struct AlmanacDay;
@@ -25,8 +27,8 @@ std::string day_tooltip(std::int16_t year, std::int16_t month, std::int16_t day,
 // The --almanac lines of the year, or of one month of it, in date order:
 // "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t\t乙卯\t\t\t06:37-16:28\n":
 // the holiday's name after the solar term, then the day's 干支, its 雑節, the
-// moon's phase ("朔 09:52") and Tokyo's sunrise and sunset. Rebuilds the day
-// tables for the year. The year must lie within the almanac's range.
-std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month);
+// moon's phase ("朔 09:52") and Tokyo's sunrise and sunset, with the
+// holidays of the rules given. The year must lie within the almanac's range.
+std::string almanac_list(std::int16_t year, std::optional<std::int16_t> month, HolidayLaw law);
 
 }  // namespace kyotu1

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/holidays.h"
+
 namespace kyotu1 {
 
 enum class EntryKind : std::uint8_t { holiday, sekki, zassetsu, moon, rokuyo };
@@ -29,19 +31,30 @@ struct CalendarEntry {
     std::int16_t month;
     std::int16_t day;
     EntryKind kind;
-    std::string name;         // "元日", "望": what the UID is made of
+    // Tells apart entries of one kind on one day, in ASCII: a solar term's
+    // longitude ("285"), a 雑節's word ("doyo-ushi"); empty for the kinds
+    // that come once a day at most.
+    std::string key;
     std::string summary;      // the name, with the phase's minute: "望 23:47"
     std::string description;  // the day's almanac text; empty for the 六曜
 };
 
-// The entries of the years first to last (both within 1873 to 2100; holidays
-// alone from year 1) in date order, each day's in the order of EntryKind.
-// Rebuilds the day tables for each year.
-std::vector<CalendarEntry> calendar_entries(int first_year, int last_year, EntryKinds kinds);
+struct EntryRequest {
+    int first_year;  // both within 1873 to 2100; holidays alone from year 1
+    int last_year;
+    EntryKinds kinds;
+    HolidayLaw law;
+    // The last year whose equinox days are announced: a later one's say so.
+    std::int32_t announced_through;
+};
 
-// "20260101-holiday-%E5%85%83%E6%97%A5@korinde": the date, the kind and the
-// name with each of its UTF-8 bytes escaped (the names are all Japanese), so
-// that the UID is ASCII, as every client takes it.
+// The entries of the years asked for in date order, each day's in the order
+// of EntryKind.
+std::vector<CalendarEntry> calendar_entries(const EntryRequest& request);
+
+// "20260101-holiday@korinde", "20260105-sekki-285@korinde": the date, the kind
+// and the key, never the name, so that a file of other rules or other names
+// replaces an older one's events in a client instead of adding to them.
 std::string entry_uid(const CalendarEntry& entry);
 
 }  // namespace kyotu1

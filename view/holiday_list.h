@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/holidays.h"
+
 namespace kyotu1 {
 
-// Rebuilds the day tables for the year and writes its holidays in date
-// order, one a line: "2026-01-01\t元日\n".
-std::string holiday_list(std::int16_t year);
+// The year's holidays by the rules given in date order, one a line:
+// "2026-01-01\t元日\n".
+std::string holiday_list(std::int16_t year, HolidayLaw law);
 
 }  // namespace kyotu1

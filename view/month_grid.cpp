@@ -12,20 +12,14 @@ namespace {
 bool is_sunday_cell(std::size_t j) { return j % 7 == sunday; }
 bool is_monday_cell(std::size_t j) { return j % 7 == monday; }
 
-std::uint32_t day_colour(std::int16_t year, std::int16_t month, std::int16_t day, std::size_t cell,
-                         const ClockDate& today) {
-    if (year == today.year && month == today.month && day == today.day) return colour_cyan;
-    return is_red_day(month, day, cell) ? colour_light_red : colour_white;
-}
-
 }  // namespace
 
-bool is_red_day(std::int16_t month, std::int16_t day, std::size_t cell) {
-    if (holiday_flag(month, day) == 1 || is_sunday_cell(cell)) return true;
+bool is_red_day(const YearHolidays& holidays, std::int16_t month, std::int16_t day, std::size_t cell) {
+    if (holidays.is_holiday(month, day) || is_sunday_cell(cell)) return true;
     // Under the built-in rules the Monday after a Sunday holiday is off too,
     // though the tables name no holiday; today's law enters it in the tables.
-    const bool tables_lack_substitutes = holiday_law == HolidayLaw::builtin;
-    return tables_lack_substitutes && holiday_flag(month, day - 1) == 1 && is_monday_cell(cell);
+    const bool tables_lack_substitutes = holidays.law() == HolidayLaw::builtin;
+    return tables_lack_substitutes && holidays.is_holiday(month, day - 1) && is_monday_cell(cell);
 }
 
 std::string day_caption(int day) { return right_aligned(day, 2); }
@@ -40,10 +34,11 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month) {
 }
 
 void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month) {
-    fill_grid_as_of(grid, year, month, system_date());
+    fill_grid_as_of(grid, day_tables(), year, month, system_date());
 }
 
-void fill_grid_as_of(GridModel& grid, std::int16_t year, std::int16_t month, const ClockDate& today) {
+void fill_grid_as_of(GridModel& grid, const YearHolidays& holidays, std::int16_t year, std::int16_t month,
+                     const ClockDate& today) {
     const std::int16_t days = month_days(year, month);
 
     for (GridModel::Cell& cell : grid.cells) cell = {"", colour_white, false, "", 0, ""};
@@ -52,12 +47,16 @@ void fill_grid_as_of(GridModel& grid, std::int16_t year, std::int16_t month, con
     for (std::int16_t day = 1; day <= days; ++day) {
         const auto j = static_cast<std::size_t>(first_weekday + day - 1);
         const bool is_today = year == today.year && month == today.month && day == today.day;
+        const std::string& holiday = holidays.name(month, day);
+        const bool red = is_red_day(holidays, month, day, j);
         grid.cells.at(j) = {day_caption(day),
-                            day_colour(year, month, day, j, today),
+                            is_today ? colour_cyan
+                            : red    ? colour_light_red
+                                     : colour_white,
                             true,
-                            day_accessible_name(year, month, day) + (is_today ? " 今日" : ""),
+                            day_accessible_name(year, month, day, holiday) + (is_today ? " 今日" : ""),
                             day,
-                            holiday_name(month, day)};
+                            holiday};
     }
     grid.title = month_title(year, month);
     grid.year = year;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/calendar.h"
+#include "engine/holidays.h"
 
 namespace kyotu1 {
 
@@ -50,12 +51,14 @@ void hyoji_cal(GridModel& grid, std::int16_t year, std::int16_t month);
 void fill_grid(GridModel& grid, std::int16_t year, std::int16_t month);
 
 // Whether the day in the cell is drawn red: a Sunday, a holiday, or under
-// the built-in rules a Monday after a holiday. Reads the day tables.
-bool is_red_day(std::int16_t month, std::int16_t day, std::size_t cell);
+// the built-in rules a Monday after a holiday.
+bool is_red_day(const YearHolidays& holidays, std::int16_t month, std::int16_t day, std::size_t cell);
 
-// Draws the month as fill_grid does, but with the date given as today; a
-// date of year 0 marks no day (a printed sheet has no today).
-void fill_grid_as_of(GridModel& grid, std::int16_t year, std::int16_t month, const ClockDate& today);
+// Draws the month as fill_grid does, but from the holidays given, which must
+// be the year's, and with the date given as today; a date of year 0 marks no
+// day (a printed sheet has no today).
+void fill_grid_as_of(GridModel& grid, const YearHolidays& holidays, std::int16_t year, std::int16_t month,
+                     const ClockDate& today);
 
 // A day number right-aligned in two characters: " 5", "23".
 std::string day_caption(int day);

@@ -153,10 +153,10 @@ void add_legend(Page& page) {
 
 }  // namespace
 
-Page month_page(std::int16_t year, std::int16_t month) {
+Page month_page(std::int16_t year, std::int16_t month, const Rules& rules) {
     GridModel grid{};
-    syukujitu_set(year);
-    fill_grid_as_of(grid, year, month, ClockDate{0, 1, 1});  // paper has no today
+    const YearHolidays holidays = holidays_of(year, rules.law);
+    fill_grid_as_of(grid, holidays, year, month, ClockDate{0, 1, 1});  // paper has no today
     Page page;
     add_heading(page, year, month);
     page.fills.push_back({{margin, weekday_top, grid_width, weekday_height}, band_grey});
@@ -180,11 +180,12 @@ Page month_page(std::int16_t year, std::int16_t month) {
             add_neighbour_day(page, cell, static_cast<int>(j - first - days) + 1);
         } else {
             const GridModel::Cell& day = grid.cells.at(j);
-            add_day(page, cell, year, month, day, j % 7, is_red_day(month, day.day, j));
+            add_day(page, cell, year, month, day, j % 7, is_red_day(holidays, month, day.day, j));
         }
     }
     add_rules(page, rows, row_height);
     add_legend(page);
+    add_text(page, {margin, grid_bottom + 4, 150, 5}, rules_text(year, rules), 8, quiet);
     return page;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/holidays.h"
+
 namespace kyotu1::sheet {
 
 // Millimetres from the page's top left corner.
@@ -59,16 +61,24 @@ struct Page {
     std::vector<Text> texts;  // drawn last, over the rest
 };
 
+// The holiday rules a sheet is made by, which its foot names.
+struct Rules {
+    HolidayLaw law;
+    // The last year whose equinox days are announced: a later one's foot
+    // says they are computed.
+    std::int32_t announced_through;
+};
+
 // The month as a wall calendar: its heading with the year, the era year
 // with the year's 干支 and the lunar months it spans; weeks from Sunday in
 // large cells with the day, its holiday, 六曜, lunar date on the 1st and
 // 15th of a lunar month and on the 1st, solar term, 雑節 and phase of the
-// moon; the neighbouring months' days greyed. Rebuilds the day tables for
-// the year, which must lie within the almanac's range.
-Page month_page(std::int16_t year, std::int16_t month);
+// moon; the neighbouring months' days greyed; the rules at the foot. The
+// year must lie within the almanac's range.
+Page month_page(std::int16_t year, std::int16_t month, const Rules& rules);
 
 // The year's twelve months small, holidays in red, with the year's 干支 and
-// its holidays listed. Rebuilds the day tables for the year.
-Page year_page(std::int16_t year);
+// its holidays listed, and the rules at the foot.
+Page year_page(std::int16_t year, const Rules& rules);
 
 }  // namespace kyotu1::sheet

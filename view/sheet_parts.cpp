@@ -7,6 +7,7 @@
 #include "engine/sexagenary.h"
 #include "view/accessible_names.h"
 #include "view/almanac_text.h"
+#include "view/law_text.h"
 
 namespace kyotu1::sheet {
 
@@ -27,6 +28,14 @@ void add_weekday_row(Page& page, const Box& row, double points) {
                  weekday_letter(static_cast<std::int16_t>(column)), points, number_colour(column == sunday, column),
                  Align::centre);
     }
+}
+
+std::string rules_text(std::int16_t year, const Rules& rules) {
+    std::string text(law_foot(rules.law));
+    if (equinox_unannounced(rules.law, year, rules.announced_through)) {
+        text += "（春分の日・秋分の日は暦要項の発表前の計算）";
+    }
+    return text;
 }
 
 std::string year_text(std::int16_t year) { return std::to_string(year) + "年"; }

@@ -34,6 +34,10 @@ void add_text(Page& page, const Box& box, std::string text, double points, Colou
 // "日" to "土" centred over seven columns of the row, Sunday red and Saturday blue.
 void add_weekday_row(Page& page, const Box& row, double points);
 
+// "祝日は現行の祝日法による", and where the year's equinox days are not yet
+// announced, that they are computed.
+std::string rules_text(std::int16_t year, const Rules& rules);
+
 // "2026年".
 std::string year_text(std::int16_t year);
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "korinde_version.h"
@@ -37,6 +38,9 @@ Outcome korinde(const QStringList& arguments, const QStringList& environment = {
     return {process.exitCode(), text(process.readAllStandardOutput()), text(process.readAllStandardError())};
 }
 
+const QString past_the_rules =
+    "korinde: 祝日の規則は 2100 年までです。2101 年の祝日は規則をそのまま当てはめたもので、"
+    "実際の祝日とは異なることがあります\n";
 const QString version_line = QString("korinde %1\n").arg(korinde::program_version);
 const QString usage =
     "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年"
@@ -51,21 +55,23 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         {{"--version"}, version_line, ""},
         {{"-v"}, version_line, ""},
         {{"--help"}, usage, ""},
-        {{"--list", "2026"}, "2026-01-01\t元旦\n2026-01-12\t成人の日\n", ""},
-        {{"--holidays=current", "--list", "2019"}, "2019-01-01\t元日\n2019-01-14\t成人の日\n", ""},
-        {{"--list", "2101"}, "2101-01-01\t元旦\n", "2100年までです！\n"},
+        {{"--list", "2026"}, "2026-01-01\t元日\n2026-01-12\t成人の日\n", ""},
+        {{"--holidays=builtin", "--list", "2019"}, "2019-01-01\t元旦\n2019-01-14\t成人の日\n", ""},
+        {{"--list", "2101"}, "2101-01-01\t元日\n", past_the_rules},
         {{"--almanac", "2026", "12"},
          "2026-12-01\t火\t令和8年\t10月23日\t友引\t\t\t己酉\t\t下弦 15:09\t06:32-16:28\n",
          ""},
-        {{"--almanac", "1873"}, "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\t癸丑\t\t\t06:51-16:39\n", ""},
+        {{"--holidays=builtin", "--almanac", "1873"},
+         "1873-01-01\t水\t明治6年\t12月3日\t友引\t\t元旦\t癸丑\t\t\t06:51-16:39\n",
+         ""},
         {{"--koyomi", "2026"}, "2026-01-03 19:03\t朔弦望\t望\t\n2026-01-05 17:23\t節気\t小寒\t285\n", ""},
-        {{"--almanac", "2026", "1"}, "2026-01-01\t木\t令和8年\t11月13日\t大安\t\t元旦\t乙亥\t\t\t06:51-16:38\n", ""},
+        {{"--almanac", "2026", "1"}, "2026-01-01\t木\t令和8年\t11月13日\t大安\t\t元日\t乙亥\t\t\t06:51-16:38\n", ""},
         // Fifty years, the most at once.
         {{"--ics", "1", "50", "--ics-include=holidays"}, "BEGIN:VCALENDAR\nVERSION:2.0\n", ""},
         {{"--koyomi", "２１００"}, "2100-01-0", ""},
-        {{"--list", "２０２６"}, "2026-01-01\t元旦\n", ""},
+        {{"--list", "２０２６"}, "2026-01-01\t元日\n", ""},
         {{"--almanac", "２０２６", "１２"}, "2026-12-01\t火\t令和8年\t10月23日\t友引\t", ""},
-        {{"--holidays=current", "--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\t", ""},
+        {{"--almanac", "2019", "5"}, "2019-05-01\t水\t令和元年\t3月27日\t大安\t\t即位の日\t", ""},
     };
     for (const auto& c : cases) {
         const Outcome run = korinde(c.arguments);
@@ -73,9 +79,6 @@ TEST(CommandLine, AnswersWithoutADisplay) {
         EXPECT_TRUE(run.out.startsWith(c.out_starts)) << run.out.toStdString();
         EXPECT_EQ(run.err, c.err) << c.arguments.join(' ').toStdString();
     }
-    const QStringList builtin_2026 = korinde({"--list", "2026"}).out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(builtin_2026.size(), 16);
-    EXPECT_EQ(builtin_2026.last(), "2026-12-23\t天皇誕生日");
     const QStringList almanac_2026 = korinde({"--almanac", "2026"}).out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(almanac_2026.size(), 365);
     EXPECT_EQ(almanac_2026[340], "2026-12-07\t月\t令和8年\t10月29日\t友引\t大雪\t\t乙卯\t\t\t06:37-16:28");
@@ -90,11 +93,48 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     EXPECT_EQ(koyomi_2026.size(), columns_named);
 }
 
+// Every output but the plain window gives today's law unless told otherwise:
+// 2/23 天皇誕生日 and 8/11 山の日, no 12/23, and 元日; the built-in rules the
+// reverse.
+TEST(CommandLine, TodaysLawUnlessToldOtherwise) {
+    struct Output {
+        QStringList arguments;
+        QString holiday_on;  // a pattern of a holiday on a date, %1 its MMDD, %2 its name
+    };
+    const Output outputs[] = {
+        {{"--list", "2026"}, "^2026-%1\t%2$"},
+        {{"--almanac", "2026"}, "^2026-%1(\t[^\t]*){5}\t%2\t"},
+        {{"--ics", "2026"}, "^UID:2026%1-holiday@korinde\r?\n(.+\n)*?SUMMARY:%2\r?$"},
+    };
+    struct Day {
+        QString date, name;
+        bool current, builtin;
+    };
+    const Day days[] = {{"01-01", "元日", true, false},  {"01-01", "元旦", false, true},
+                        {"02-23", "天皇誕生日", true, false}, {"08-11", "山の日", true, false},
+                        {"12-23", "天皇誕生日", false, true}};
+    for (const Output& output : outputs) {
+        for (const bool builtin : {false, true}) {
+            QStringList arguments = output.arguments;
+            if (builtin) arguments.prepend("--holidays=builtin");
+            const QString text = korinde(arguments).out;
+            for (const Day& day : days) {
+                QString date = day.date;
+                if (output.arguments[0] == "--ics") date.remove('-');
+                const QRegularExpression pattern(output.holiday_on.arg(date, day.name),
+                                                 QRegularExpression::MultilineOption);
+                EXPECT_EQ(pattern.match(text).hasMatch(), builtin ? day.builtin : day.current)
+                    << arguments.join(' ').toStdString() << ": " << day.date.toStdString() << " "
+                    << day.name.toStdString();
+            }
+        }
+    }
+}
+
 TEST(CommandLine, RefusesBadInputWithStatus2) {
-    const QString missing_value =
-        "korinde: --holidays、--list、--almanac、--koyomi、--ics、--ics-include、--pdf と --output "
-        "には値を指定してください "
-        "(例: --list 2026)\n";
+    const auto missing_value = [](const QString& option, const QString& example) {
+        return "korinde: " + option + " には値を指定してください (例: " + example + ")\n";
+    };
     const QString kinds_wanted =
         "korinde: --ics-include には holidays、sekki、zassetsu、moon、rokuyo をコンマで区切って指定してください: ";
     const std::pair<QStringList, QString> cases[] = {
@@ -105,9 +145,13 @@ TEST(CommandLine, RefusesBadInputWithStatus2) {
         {{"2026", "13"}, "korinde: 月には 1 から 12 までの数を指定してください: 13\n"},
         {{"2026", "5", "1"}, "korinde: 余分な引数があります: 1\n"},
         {{"--holidays=new"}, "korinde: --holidays には builtin か current を指定してください: new\n"},
-        {{"--list"}, missing_value},
-        {{"--koyomi"}, missing_value},
-        {{"--ics"}, missing_value},
+        {{"--list"}, missing_value("--list", "--list 2026")},
+        {{"--koyomi"}, missing_value("--koyomi", "--koyomi 2026")},
+        {{"--ics"}, missing_value("--ics", "--ics 2026")},
+        {{"--pdf", "2026", "--output"}, missing_value("--output", "--output 2026.pdf")},
+        {{"--ics", "2026", "--ics-include"}, missing_value("--ics-include", "--ics-include=holidays,sekki")},
+        {{"--koyomi", "2026", "--holidays=builtin"},
+         "korinde: --koyomi の暦に祝日はないため、--holidays とは一緒に指定できません\n"},
         {{"--ics", "1872"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 1872\n"},
         {{"--ics", "2026", "2101"}, "korinde: 暦注の年には 1873 から 2100 までの数を指定してください: 2101\n"},
         {{"--ics", "0", "--ics-include=holidays"}, "korinde: 祝日の年には 1 から 2100 までの数を指定してください: 0\n"},
@@ -171,6 +215,7 @@ TEST(CommandLine, SaysPlainlyThatADisplayIsNeeded) {
 #ifndef Q_OS_WIN  // where a desktop always has a display
         {{}, ""},
         {{"DISPLAY=:32000"}, "(Qt: could not connect to display :32000)\n"},
+        {{"QT_QPA_PLATFORM="}, ""},  // left empty by a script: Qt reads it as unset
 #endif
         {{"QT_QPA_PLATFORM=bogus"}, "(Qt: Could not find the Qt platform plugin \"bogus\" in \"\")\n"},
     };
@@ -188,6 +233,8 @@ TEST(CommandLine, PopupInAWaylandSessionTakesXWaylandOrSaysWhy) {
     const std::pair<QStringList, QString> cases[] = {
         {{"WAYLAND_DISPLAY=wayland-32000", "DISPLAY=:32000"}, "(Qt: could not connect to display :32000)\n"},
         {{"WAYLAND_DISPLAY=wayland-32000"}, "デスクトップが決めた位置に開きます。\n"},
+        {{"QT_QPA_PLATFORM=", "XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-32000", "DISPLAY=:32000"},
+         "(Qt: could not connect to display :32000)\n"},
     };
     for (const auto& [environment, said] : cases) {
         const Outcome run = korinde({"--popup"}, environment);

@@ -78,7 +78,7 @@ program_version=$("$program" --version | awk '{print $2}')
 # on what they link.
 # Read whole, then searched: grep leaving early would break the pipe.
 ics=$("$program" --ics 2026 --ics-include=holidays) || fail "the installed program's --ics failed"
-grep -q '^SUMMARY:元旦' <<<"$ics" || fail "the installed program's --ics: $(head -c 200 <<<"$ics")"
+grep -q '^SUMMARY:元日' <<<"$ics" || fail "the installed program's --ics: $(head -c 200 <<<"$ics")"
 "$program" --pdf 2026 1 --output "$work/sheet.pdf" && [ -s "$work/sheet.pdf" ] || fail "the installed program's --pdf"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libical3 libqt6gui6; do

@@ -2,7 +2,8 @@
 
 A whole year is 13 A4 landscape pages with every font embedded; a month's
 page holds, in reading order, every day of the month, each of its holidays
-and the 六曜 of each day, as --list and --almanac give them. A file is
+and the 六曜 of each day, as --list and --almanac give them, and its foot
+and the document's title name the holiday rules. A file is
 replaced only when the new one is whole; one that cannot be written is
 reported with status 1 and leaves nothing behind, also when the disk fills
 while it is written. It all runs without a
@@ -62,6 +63,16 @@ def check_month_text(pdf, page, year, month, law, what):
     spanned = [c[3].split('月')[0] + '月' for i, c in enumerate(almanac) if i == 0 or c[3].split('月')[1] == '1日']
     terms = ' '.join(f'{c[5]} {int(c[0][-2:])}日' for c in almanac if c[5])
     check(f'{year}年' in words and f'{month}月' in words and '旧暦 ' + '・'.join(spanned) in lines and terms in lines, f'{what}: heading')
+    check(foot(year, law) in lines, f'{what}: the foot')
+
+
+def foot(year, law):
+    """What a page says of its holiday rules; the government announces next year's equinox days on 1 February."""
+    if law == ['--holidays=builtin']:
+        return '祝日は内蔵の祝日規則（2004年）による'
+    today = datetime.date.today()
+    computed = year > today.year + (today.month >= 2)
+    return '祝日は現行の祝日法による' + ('（春分の日・秋分の日は暦要項の発表前の計算）' if computed else '')
 
 
 with tempfile.TemporaryDirectory() as folder:
@@ -81,12 +92,21 @@ with tempfile.TemporaryDirectory() as folder:
         date, name = line.split('\t')
         _, m, d = date.split('-')
         check(f'{int(m)}月{int(d)}日 {name}' in overview.splitlines(), f'--pdf 2027: the overview lacks {line}')
+    check(re.search(r'^Title:\s+2027年の暦（' + foot(2027, []) + '）$', info, re.M), '--pdf 2027: the title')
+    check(foot(2027, []) in overview.splitlines(), '--pdf 2027: the overview\'s foot')
     check_month_text(year_pdf, 6, 2027, 5, [], '--pdf 2027, May')
+    # Today's law unless told otherwise, in the overview's list of holidays.
+    for law, listed, unlisted in [([], ['2月23日 天皇誕生日', '8月11日 山の日'], ['12月23日 天皇誕生日', '1月1日 元旦']),
+                                  (['--holidays=builtin'], ['12月23日 天皇誕生日', '1月1日 元旦'], ['8月11日 山の日'])]:
+        check(run(*law, '--pdf', '2026', '--output', year_pdf).returncode == 0, f'{law} --pdf 2026')
+        overview = tool('pdftotext', '-raw', '-f', '1', '-l', '1', year_pdf, '-').replace('\u3000', ' ').splitlines()
+        check(all(day in overview for day in listed) and not any(day in overview for day in unlisted),
+              f'{law} --pdf 2026: the overview\'s holidays')
     check(sorted(os.listdir(folder)) == ['2027 の暦.pdf'], f'left behind: {os.listdir(folder)}')
 
     month_pdf = os.path.join(folder, 'month.pdf')
     for arguments, year, month in [(['--pdf', '2026', '12'], 2026, 12), (['--pdf', '2025', '3'], 2025, 3),
-                                   (['--holidays=current', '--pdf', '2019', '5'], 2019, 5),
+                                   (['--holidays=builtin', '--pdf', '2019', '5'], 2019, 5),
                                    (['--pdf', '1873', '1'], 1873, 1), (['--pdf', '2100', '12'], 2100, 12)]:
         result = run(*arguments, '--output', month_pdf)
         check(result.returncode == 0, f'{arguments}: {result.stderr}')

@@ -81,20 +81,25 @@ QColor cell_colour(WId window, int cell) {
 }
 
 // Read off the screen, not through the code under test: the law and the
-// month given on the command line are the ones shown.
+// month given on the command line are the ones shown; the plain window
+// keeps the built-in rules unless told otherwise, the popup today's law.
 void ProgramX11Test::the_command_line_reaches_the_window() {
     const QColor light_red(255, 192, 192);
     const QColor white(255, 255, 255);
     struct Case {
         QStringList arguments;
         std::vector<std::pair<int, QColor>> cells;
+        QString title;
     };
+    const QString current = "Korinde（現行の祝日）";
     const Case cases[] = {
         // February 2026 starts on a Sunday: 23 February, 天皇誕生日 under today's law only, is cell 22.
-        {{"--holidays=current", "2026", "2"}, {{22, light_red}, {23, white}}},
-        {{"2026", "2"}, {{22, white}}},
+        {{"--holidays=current", "2026", "2"}, {{22, light_red}, {23, white}}, current},
+        {{"2026", "2"}, {{22, white}}, "Korinde"},
+        {{"--popup", "2026", "2"}, {{22, light_red}, {23, white}}, current},
+        {{"--popup", "--holidays=builtin", "2026", "2"}, {{22, white}}, "Korinde"},
         // May 2030 starts on a Wednesday: cell 2 is hidden, 1 May is cell 3, 3 May cell 5.
-        {{"2030", "5"}, {{3, white}, {5, light_red}}},
+        {{"2030", "5"}, {{3, white}, {5, light_red}}, "Korinde"},
     };
     for (const Case& c : cases) {
         QProcess program;
@@ -108,7 +113,12 @@ void ProgramX11Test::the_command_line_reaches_the_window() {
             QVERIFY2(cell_colour(window, cell) == colour,
                      qPrintable(c.arguments.join(' ') + QString(" cell %1").arg(cell)));
         }
+        QCOMPARE(xdotool({"getwindowname", QString::number(window)}).value(0), c.title);
         if (c.arguments.contains("2030")) QVERIFY(cell_colour(window, 2) != white);  // hidden: the window's own grey
+        if (c.arguments.contains("--popup")) {
+            QVERIFY(toggle_closes(program));
+            continue;
+        }
         program.terminate();
         QVERIFY(program.waitForFinished(5000));
     }
