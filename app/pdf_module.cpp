@@ -60,13 +60,13 @@ kyotu1::sheet::Rules rules_of(const KorindePdfRequest& request) {
             request.announced_through};
 }
 
-// "2026年の暦（祝日は現行の祝日法による）": the title says which rules too.
+// "2026年の暦　祝日は現行の祝日法による": the title says which rules too.
 QString title_of(const KorindePdfRequest& request) {
     QString title = QString("%1年").arg(request.year);
     if (request.month != 0) title += QString("%1月").arg(request.month);
     const auto rules =
         QString::fromStdString(kyotu1::sheet::rules_text(static_cast<std::int16_t>(request.year), rules_of(request)));
-    return title + "の暦（" + rules + "）";
+    return title + "の暦\u3000" + rules;
 }
 
 // Every page into the writer; false when the painter cannot start.

@@ -110,8 +110,10 @@ TEST(CommandLine, TodaysLawUnlessToldOtherwise) {
         QString date, name;
         bool current, builtin;
     };
-    const Day days[] = {{"01-01", "元日", true, false},  {"01-01", "元旦", false, true},
-                        {"02-23", "天皇誕生日", true, false}, {"08-11", "山の日", true, false},
+    const Day days[] = {{"01-01", "元日", true, false},
+                        {"01-01", "元旦", false, true},
+                        {"02-23", "天皇誕生日", true, false},
+                        {"08-11", "山の日", true, false},
                         {"12-23", "天皇誕生日", false, true}};
     for (const Output& output : outputs) {
         for (const bool builtin : {false, true}) {

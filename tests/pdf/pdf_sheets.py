@@ -92,7 +92,7 @@ with tempfile.TemporaryDirectory() as folder:
         date, name = line.split('\t')
         _, m, d = date.split('-')
         check(f'{int(m)}月{int(d)}日 {name}' in overview.splitlines(), f'--pdf 2027: the overview lacks {line}')
-    check(re.search(r'^Title:\s+2027年の暦（' + foot(2027, []) + '）$', info, re.M), '--pdf 2027: the title')
+    check(re.search(r'^Title:\s+2027年の暦\u3000' + re.escape(foot(2027, [])) + '$', info, re.M), '--pdf 2027: the title')
     check(foot(2027, []) in overview.splitlines(), '--pdf 2027: the overview\'s foot')
     check_month_text(year_pdf, 6, 2027, 5, [], '--pdf 2027, May')
     # Today's law unless told otherwise, in the overview's list of holidays.
