@@ -31,7 +31,14 @@ constexpr T checked_sub(T a, T b) {
 template <std::signed_integral T>
 constexpr T floor_mod(T value, T divisor) {
     const T r = static_cast<T>(value % divisor);
-    return r < 0 ? static_cast<T>(r + divisor) : r;
+    return r != 0 && (r < 0) != (divisor < 0) ? static_cast<T>(r + divisor) : r;
 }
+
+// The quotient rounded down, to go with floor_mod: value == floor_div * divisor + floor_mod.
+template <std::signed_integral T>
+constexpr T floor_div(T value, T divisor) {
+    return static_cast<T>((value - floor_mod(value, divisor)) / divisor);
+}
+static_assert(floor_div(-1, 4) == -1 && floor_div(-4, 4) == -1 && floor_div(3, 4) == 0 && floor_mod(-1, 60) == 59);
 
 }  // namespace kyotu1

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/calendar.h"
+#include "engine/checked.h"
 #include "engine/holiday_laws.h"
 #include "engine/holidays.h"
 #include "engine/mondays.h"
@@ -100,12 +101,6 @@ constexpr std::array<EquinoxConstants, 3> equinox_constants = {{
     {2100, 21'851'000, 24'248'800},  // kept for every later year
 }};
 
-constexpr std::int64_t floor_div(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-static_assert(floor_div(-1, 4) == -1 && floor_div(-4, 4) == -1 && floor_div(3, 4) == 0);
-
 // Day of the month of the equinox, by the constant C of the year's range.
 std::int64_t equinox_day(std::int16_t year, std::int64_t EquinoxConstants::*constant) {
     const EquinoxConstants* in_force = &equinox_constants.front();
@@ -114,7 +109,7 @@ std::int64_t equinox_day(std::int16_t year, std::int64_t EquinoxConstants::*cons
     }
     constexpr std::int64_t micro = 1'000'000;
     const std::int64_t years = year - 1980;
-    return floor_div(in_force->*constant + 242'194 * years - micro * floor_div(years, 4), micro);
+    return floor_div(in_force->*constant + 242'194 * years - micro * floor_div(years, std::int64_t{4}), micro);
 }
 
 bool in_force(std::int16_t year, std::int16_t month, std::int16_t day) {

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "engine/checked.h"
+
 namespace kyotu1 {
 namespace {
 
@@ -14,12 +16,12 @@ constexpr std::array<std::string_view, 12> branches = {"子", "丑", "寅", "卯
 constexpr int cycle_of_day_zero = 17;
 constexpr int first_cycle_year = 4;
 
-int modulo_60(long long n) { return static_cast<int>(((n % 60) + 60) % 60); }
+int modulo_60(std::int64_t n) { return static_cast<int>(floor_mod(n, std::int64_t{60})); }
 
 }  // namespace
 
-int day_cycle(std::int32_t day) { return modulo_60(static_cast<long long>(day) + cycle_of_day_zero); }
-int year_cycle(int year) { return modulo_60(static_cast<long long>(year) - first_cycle_year); }
+int day_cycle(std::int32_t day) { return modulo_60(std::int64_t{day} + cycle_of_day_zero); }
+int year_cycle(int year) { return modulo_60(std::int64_t{year} - first_cycle_year); }
 
 int stem_of(int cycle) { return cycle % 10; }
 int branch_of(int cycle) { return cycle % 12; }

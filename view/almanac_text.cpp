@@ -17,8 +17,6 @@
 namespace kyotu1 {
 namespace {
 
-constexpr const char* full_width_space = "\u3000";
-
 // The pieces one after another, each appended (see signed_text).
 std::string concat(std::initializer_list<std::string_view> pieces) {
     std::string text;
@@ -39,8 +37,7 @@ std::string zassetsu_text(const AlmanacDay& almanac, std::string text = {}) {
 // "朔 9:52", or "朔 09:52" with the hour in two digits; empty without a phase.
 std::string moon_phase_text(const AlmanacDay& almanac, bool two_digit_hour) {
     if (almanac.moon_phase < 0) return {};
-    return concat({koyomi_name(KoyomiKind::moon_phase, almanac.moon_phase), " ",
-                   clock_text(almanac.phase_minute, two_digit_hour)});
+    return phase_text(almanac.moon_phase, almanac.phase_minute, two_digit_hour);
 }
 
 // "0.1", "29.5".

@@ -78,12 +78,12 @@ CalendarEntry koyomi_entry(const KoyomiEvent& event, const YearHolidays& holiday
     entry.key = key_of(event);
     if (event.jst) {
         // The day's text names a phase with its minute, the rest without.
-        const std::string minute = clock_text(minute_of_day(*event.jst), false);
+        const int minute = minute_of_day(*event.jst);
         if (kind == EntryKind::moon) {
-            (entry.summary += ' ') += minute;
+            entry.summary = phase_text(event.index, minute, false);
         } else {
             (entry.description = entry.summary) += ' ';
-            (entry.description += minute) += '\n';
+            (entry.description += clock_text(minute, false)) += '\n';
         }
     }
     entry.description += tooltip_of(entry, holidays);

@@ -20,7 +20,6 @@ constexpr double grid_top = weekday_top + weekday_height;
 constexpr double grid_bottom = 193;
 constexpr double grid_width = page_width - 2 * margin;
 constexpr double rule_width = 0.3;
-constexpr const char* full_width_space = "\u3000";
 
 std::string month_number_text(int lunar_month, bool leap) {
     std::string text = leap ? "閏" : "";
@@ -80,9 +79,8 @@ std::vector<StackLine> stack_lines(const AlmanacDay& almanac, const std::string&
         lines.push_back({std::string(koyomi_name(KoyomiKind::zassetsu, index)), 9, zassetsu_brown, 4.4});
     }
     if (almanac.moon_phase >= 0) {
-        std::string text(koyomi_name(KoyomiKind::moon_phase, almanac.moon_phase));
-        (text += ' ') += clock_text(almanac.phase_minute, false);
-        lines.push_back({text, 8.5, quiet, 5.4, almanac.moon_phase});
+        lines.push_back({phase_text(almanac.moon_phase, almanac.phase_minute, false), 8.5, quiet, 5.4,
+                         almanac.moon_phase});
     }
     return lines;
 }

@@ -6,6 +6,9 @@
 
 namespace kyotu1 {
 
+// "　", which parts the pieces of a Japanese line.
+inline constexpr const char* full_width_space = "\u3000";
+
 // A space in the place of the sign when the number is not negative (" 11", "-3").
 // Appended, not added to a temporary: GCC 12 warns falsely (-Wrestrict) about
 // a character string added to a std::string temporary.

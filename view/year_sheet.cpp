@@ -4,6 +4,7 @@
 #include "engine/calendar.h"
 #include "engine/holidays.h"
 #include "view/month_grid.h"
+#include "view/number_text.h"
 #include "view/sheet.h"
 #include "view/sheet_parts.h"
 
@@ -47,7 +48,7 @@ void add_small_month(Page& page, double x, double y, const YearHolidays& holiday
 void add_holiday_list(Page& page, const YearHolidays& holidays) {
     std::vector<std::string> entries;
     for (const NamedDay& holiday : holidays.days()) {
-        entries.push_back(std::to_string(holiday.month) + "月" + std::to_string(holiday.day) + "日\u3000" +
+        entries.push_back(std::to_string(holiday.month) + "月" + std::to_string(holiday.day) + "日" + full_width_space +
                           holiday.name);
     }
     if (entries.empty()) return;
