@@ -288,7 +288,8 @@ TEST(DayTables, PlacedOnCalendarDaysInDateOrder) {
 TEST_F(HolidayRules, WindowTablesHoldTheYearsHolidays) {
     for (const auto law : {kyotu1::HolidayLaw::builtin, kyotu1::HolidayLaw::current}) {
         kyotu1::holiday_law = law;
-        for (const std::int16_t year : {1948, 1973, 2007, 2019, 2026, 2100}) {
+        for (const std::int16_t year : {std::int16_t{1948}, std::int16_t{1973}, std::int16_t{2007}, std::int16_t{2019},
+                                        std::int16_t{2026}, std::int16_t{2100}}) {
             kyotu1::syukujitu_set(year);
             const auto other =
                 law == kyotu1::HolidayLaw::current ? kyotu1::HolidayLaw::builtin : kyotu1::HolidayLaw::current;
