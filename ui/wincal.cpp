@@ -20,11 +20,11 @@
 #include "ui/day_cell.h"
 #include "ui/fonts.h"
 #include "ui/guarded.h"
-#include "ui/input_codes.h"
 #include "ui/layout.h"
 #include "ui/panel_texts.h"
 #include "ui/pictures.h"
 #include "ui/platform.h"
+#include "ui/qt_input_codes.h"
 #include "ui/text_box.h"
 #include "view/accessible_names.h"
 #include "view/almanac_text.h"
@@ -35,7 +35,7 @@ namespace {
 
 using korinde::layout::to_pixels;
 
-constexpr std::uint32_t colour_red = 0x0000FF;
+constexpr kyotu1::BgrColour colour_red{0x0000FF};
 
 using korinde::fonts::fixed_gothic;
 using korinde::fonts::proportional_gothic;

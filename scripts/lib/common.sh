@@ -7,7 +7,7 @@ cd "$project_root"
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgtest-dev liberfa-dev libical-dev
     fonts-ipafont-gothic fonts-dejavu-core)
-# The tools that read the code, the desktop entry, the metadata and the Windows
+# The tools that read the desktop entry, the metadata and the Windows
 # resources, the private X server with its input driver for the tests that
 # need a real display, the independent ephemerides the almanac is checked
 # against, Debian's package checker with the tools that read the manual
@@ -15,7 +15,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l
 # headless Wayland compositor with XWayland and the image reader for its
 # screenshots, the calendar programs that read the iCalendar files, and
 # Poppler's tools that read the PDF ones.
-check_packages=(clang-tidy clang-format desktop-file-utils appstream binutils-mingw-w64-x86-64
+check_packages=(desktop-file-utils appstream binutils-mingw-w64-x86-64
     xvfb xdotool python3 python3-ephem libswe2.0 swe-basic-data lintian dpkg-dev man-db dbus at-spi2-core python3-pyatspi
     weston xwayland qt6-wayland python3-pil python3-icalendar khal poppler-utils)
 

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "ui/browser.h"
-#include "ui/input_codes.h"
+#include "ui/qt_input_codes.h"
 #include "window_fixture.h"
 
 using namespace korinde_test;

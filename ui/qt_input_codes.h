@@ -24,7 +24,7 @@ struct NavigationKey {
 };
 std::optional<NavigationKey> navigation_key(const QKeyEvent& event);
 
-// Left 1, right 2, middle 4; 0 for any other button.
+// The left button's code; 0 for any other button, which the handlers ignore.
 std::int16_t mouse_button_code(Qt::MouseButton button);
 
 }  // namespace korinde

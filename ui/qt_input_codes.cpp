@@ -1,8 +1,9 @@
-#include "ui/input_codes.h"
+#include "ui/qt_input_codes.h"
 
 #include <QKeyEvent>
 
 #include "view/input_codes.h"
+#include "view/navigation.h"
 
 namespace korinde {
 namespace {
@@ -46,7 +47,9 @@ std::int16_t modifier_mask(const QKeyEvent& event) {
 std::optional<NavigationKey> navigation_key(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
     if (held.testAnyFlags(Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
-    const std::int32_t step = held.testFlag(Qt::ControlModifier) ? 120 : held.testFlag(Qt::ShiftModifier) ? 12 : 1;
+    const std::int32_t step = held.testFlag(Qt::ControlModifier) ? kyotu1::decade_step_months
+                              : held.testFlag(Qt::ShiftModifier) ? kyotu1::year_step_months
+                                                                 : 1;
     switch (event.key()) {
         case Qt::Key_Left:
         case Qt::Key_PageUp: return NavigationKey{false, -step};
@@ -57,13 +60,6 @@ std::optional<NavigationKey> navigation_key(const QKeyEvent& event) {
     }
 }
 
-std::int16_t mouse_button_code(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return kyotu1::button_left;
-        case Qt::RightButton: return kyotu1::button_right;
-        case Qt::MiddleButton: return kyotu1::button_middle;
-        default: return 0;
-    }
-}
+std::int16_t mouse_button_code(Qt::MouseButton button) { return button == Qt::LeftButton ? kyotu1::button_left : 0; }
 
 }  // namespace korinde

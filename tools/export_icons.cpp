@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 #include <iostream>
 
@@ -28,11 +29,11 @@ QPixmap picture_at(const QIcon& icon, Size size) {
     return size.pixels == size.drawn_at ? drawn : korinde::enlarged(drawn, size.pixels / size.drawn_at);
 }
 
+// The picture as a PNG file's bytes; empty when it cannot be encoded.
 QByteArray png_of(const QPixmap& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.toImage().save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.toImage().save(&buffer, "PNG")) return {};
     return bytes;
 }
 
@@ -69,9 +70,10 @@ QByteArray ico_of(const std::vector<QByteArray>& pngs, const std::vector<int>& s
     return out;
 }
 
+// Nothing is written of a picture that could not be encoded.
 bool write_file(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 }  // namespace
@@ -93,7 +95,8 @@ int main(int argc, char* argv[]) {
         }
     }
     const std::vector<QByteArray> pngs = {png_of(icon.pixmap(QSize(32, 32))), png_of(icon.pixmap(QSize(16, 16)))};
-    if (!write_file(folder.filePath("korinde.ico"), ico_of(pngs, {32, 16}))) {
+    const bool encoded = std::ranges::none_of(pngs, &QByteArray::isEmpty);
+    if (!encoded || !write_file(folder.filePath("korinde.ico"), ico_of(pngs, {32, 16}))) {
         std::cerr << "export_icons: cannot write korinde.ico\n";
         return 1;
     }

@@ -1,5 +1,6 @@
 // The --pdf module: the printed sheets, painted by Qt Gui.
 #include <exception>
+#include <optional>
 #include <string>
 
 #include <QDir>
@@ -69,10 +70,10 @@ QString title_of(const KorindePdfRequest& request) {
     return title + "の暦\u3000" + rules;
 }
 
-// Every page into the writer; false when the painter cannot start.
-bool paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
+// Every page into the writer; what went wrong, or nothing.
+std::optional<QString> paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
+    if (!painter.begin(&writer)) return "描画を始められません";
     const auto year = static_cast<std::int16_t>(request.year);
     const kyotu1::sheet::Rules rules = rules_of(request);
     if (request.month != 0) {
@@ -80,11 +81,12 @@ bool paint_pages(QPdfWriter& writer, const KorindePdfRequest& request) {
     } else {
         korinde::paint_sheet(painter, kyotu1::sheet::year_page(year, rules));
         for (std::int16_t month = 1; month <= 12; ++month) {
-            writer.newPage();
+            if (!writer.newPage()) return "ページを加えられません";
             korinde::paint_sheet(painter, kyotu1::sheet::month_page(year, month, rules));
         }
     }
-    return painter.end();
+    if (!painter.end()) return "描画を終えられません";
+    return std::nullopt;
 }
 
 int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWrite err, void* context) {
@@ -106,7 +108,7 @@ int write_pdf(int argc, char** argv, const KorindePdfRequest& request, KorindeWr
         writer.setResolution(600);
         writer.setTitle(title_of(request));
         writer.setCreator(QString("Korinde ") + korinde::program_version);
-        if (!paint_pages(writer, request)) return cannot_write("描画を始められません");
+        if (const auto failed = paint_pages(writer, request)) return cannot_write(*failed);
     }
     if (!file.commit()) return cannot_write(reason_of(file));
     return 0;
