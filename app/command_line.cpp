@@ -1,12 +1,10 @@
 #include "app/command_line.h"
 
-#include <array>
 #include <iostream>
 
 #include <QCommandLineParser>
 
-#include "engine/almanac.h"
-#include "engine/calendar.h"
+#include "app/options.h"
 #include "korinde_version.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
@@ -17,8 +15,8 @@ namespace {
 
 using Parsed = std::variant<CommandLine, std::string>;
 
-std::string complaint(const std::string& what, const QString& given) {
-    return "korinde: " + what + ": " + given.toStdString();
+std::string complaint(std::string_view what, const QString& given) {
+    return "korinde: " + std::string(what) + ": " + given.toStdString();
 }
 
 // Full-width digits, as a Japanese input method types them, read as digits;
@@ -38,22 +36,21 @@ std::optional<std::int16_t> number_within(const QString& text, int low, int high
     return static_cast<std::int16_t>(value);
 }
 
-std::optional<std::int16_t> year_of(const QString& text) {
-    return number_within(text, kyotu1::min_year, kyotu1::max_year);
+std::optional<std::int16_t> within(const QString& text, const options::Years& years) {
+    return number_within(text, years.first, years.last);
 }
 
-const char* const year_wanted = "年には 1 から 32767 までの数を指定してください";
+QString name_of(const options::Option& option) { return qt_string(option.name); }
+
+bool is_set(const QCommandLineParser& parser, const options::Option& option) { return parser.isSet(name_of(option)); }
+
 const char* const month_wanted = "月には 1 から 12 までの数を指定してください";
-const char* const almanac_year_wanted = "暦注の年には 1873 から 2100 までの数を指定してください";
-const char* const holiday_year_wanted = "祝日の年には 1 から 2100 までの数を指定してください";
 
 // An option that prints a list of the year given with it.
 struct ListOption {
-    const QCommandLineOption* option;
+    const options::Option* option;
     CommandLine::Action action;
-    int first_year;
-    int last_year;
-    const char* year_wanted;
+    options::Years years;
 };
 
 // --ics's last year, the first when none is given: not before the first,
@@ -61,8 +58,8 @@ struct ListOption {
 Parsed with_last_year(CommandLine command, const QStringList& positional, const ListOption& years) {
     command.last_year = command.year;
     if (positional.empty()) return command;
-    command.last_year = number_within(positional[0], years.first_year, years.last_year);
-    if (!command.last_year) return complaint(years.year_wanted, positional[0]);
+    command.last_year = within(positional[0], years.years);
+    if (!command.last_year) return complaint(years.years.wanted, positional[0]);
     if (*command.last_year < *command.year) {
         return complaint("最後の年には最初の年と同じか後の年を指定してください", positional[0]);
     }
@@ -84,8 +81,8 @@ Parsed with_positional(CommandLine command, QStringList positional, const ListOp
     if (action == Action::ics && chosen != nullptr) return with_last_year(command, positional, *chosen);
     if (action == Action::open_window && !positional.empty()) {
         const QString year = positional.takeFirst();
-        command.year = year_of(year);
-        if (!command.year) return complaint(year_wanted, year);
+        command.year = within(year, options::positional.years);
+        if (!command.year) return complaint(options::positional.years.wanted, year);
     }
     if (!positional.empty()) {
         command.month = number_within(positional[0], 1, 12);
@@ -99,18 +96,18 @@ Parsed with_positional(CommandLine command, QStringList positional, const ListOp
 Parsed with_list(CommandLine command, const QCommandLineParser& parser, std::initializer_list<ListOption> lists) {
     const ListOption* chosen = nullptr;
     for (const ListOption& list : lists) {
-        if (!parser.isSet(*list.option)) continue;
+        if (!is_set(parser, *list.option)) continue;
         if (chosen != nullptr) {
-            return "korinde: --" + chosen->option->names().last().toStdString() + " と --" +
-                   list.option->names().last().toStdString() + " は一緒に指定できません";
+            return "korinde: --" + std::string(chosen->option->name) + " と --" + std::string(list.option->name) +
+                   " は一緒に指定できません";
         }
         chosen = &list;
     }
     if (chosen != nullptr) {
-        const QString year = parser.value(*chosen->option);
+        const QString year = parser.value(name_of(*chosen->option));
         command.action = chosen->action;
-        command.year = number_within(year, chosen->first_year, chosen->last_year);
-        if (!command.year) return complaint(chosen->year_wanted, year);
+        command.year = within(year, chosen->years);
+        if (!command.year) return complaint(chosen->years.wanted, year);
     }
     return with_positional(command, parser.positionalArguments(), chosen);
 }
@@ -142,79 +139,50 @@ void warn_past_the_rules(std::int16_t year) {
               << " 年の祝日は規則をそのまま当てはめたもので、実際の祝日とは異なることがあります" << std::endl;
 }
 
-// An option that takes a value, and an example of it for the message that
-// asks for one.
-struct ValueOption {
-    const char* name;
-    const char* example;
-};
-constexpr std::array<ValueOption, 8> value_options = {{
-    {"holidays", "--holidays=current"},
-    {"list", "--list 2026"},
-    {"almanac", "--almanac 2026 12"},
-    {"koyomi", "--koyomi 2026"},
-    {"ics", "--ics 2026"},
-    {"ics-include", "--ics-include=holidays,sekki"},
-    {"pdf", "--pdf 2026"},
-    {"output", "--output 2026.pdf"},
-}};
-
 // Qt's parser misses a value only where the option ends the command line.
 std::string missing_value(const QStringList& arguments) {
-    for (const ValueOption& option : value_options) {
-        if (arguments.size() > 1 && arguments.last() == QString("--") + option.name) {
-            return std::string("korinde: --") + option.name + " には値を指定してください (例: " + option.example + ")";
+    for (const options::Option* option : options::all) {
+        if (!option->value.empty() && arguments.size() > 1 && arguments.last() == "--" + name_of(*option)) {
+            return "korinde: --" + std::string(option->name) +
+                   " には値を指定してください (例: " + std::string(option->example) + ")";
         }
     }
     return "korinde: オプションの値がありません";
 }
 
-// The long name of the first of the options that is on the command line.
-std::optional<QString> first_set(const QCommandLineParser& parser,
-                                 std::initializer_list<const QCommandLineOption*> options) {
-    for (const QCommandLineOption* option : options) {
-        if (parser.isSet(*option)) return option->names().last();
+// The first of the options that asks for something else than a window,
+// if one is on the command line.
+const options::Option* first_action(const QCommandLineParser& parser) {
+    for (const options::Option* option : options::all) {
+        const bool acts = option->place == options::Place::action || option->place == options::Place::info;
+        if (acts && !option->name.empty() && is_set(parser, *option)) return option;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 std::string version_text() { return std::string("korinde ") + program_version + "\n"; }
 
-struct Options {
-    QCommandLineOption holidays{"holidays", {}, "rules"};
-    QCommandLineOption list{"list", {}, "year"};
-    QCommandLineOption almanac{"almanac", {}, "year"};
-    QCommandLineOption koyomi{"koyomi", {}, "year"};
-    QCommandLineOption ics{"ics", {}, "year"};
-    QCommandLineOption ics_include{"ics-include", {}, "kinds"};
-    QCommandLineOption pdf{"pdf", {}, "year"};
-    QCommandLineOption output{"output", {}, "file"};
-    QCommandLineOption popup{"popup"};
-    QCommandLineOption help{QStringList{"h", "help"}};
-    QCommandLineOption version{QStringList{"v", "version"}};
-};
-
 // What only goes with one action: --ics-include with --ics, --output with
 // --pdf, which needs it.
-Parsed with_export_options(CommandLine command, const QCommandLineParser& parser, const Options& options) {
+Parsed with_export_options(CommandLine command, const QCommandLineParser& parser) {
     using Action = CommandLine::Action;
-    if (parser.isSet(options.ics_include) && command.action != Action::ics) {
+    if (is_set(parser, options::ics_include) && command.action != Action::ics) {
         return "korinde: --ics-include は --ics と一緒に指定してください";
     }
-    if (parser.isSet(options.output) && command.action != Action::pdf) {
+    if (is_set(parser, options::output) && command.action != Action::pdf) {
         return "korinde: --output は --pdf と一緒に指定してください";
     }
     if (command.action == Action::pdf) {
-        command.output = parser.value(options.output);
+        command.output = parser.value(name_of(options::output));
         if (command.output.isEmpty()) return "korinde: --pdf には --output で書き出すファイルを指定してください";
     }
     return command;
 }
 
 // The list or export asked for, with its years, month and options.
-Parsed with_actions(CommandLine command, const QCommandLineParser& parser, const Options& options) {
-    if (parser.isSet(options.ics_include)) {
-        const QString given = parser.value(options.ics_include);
+Parsed with_actions(CommandLine command, const QCommandLineParser& parser) {
+    if (is_set(parser, options::ics_include)) {
+        const QString given = parser.value(name_of(options::ics_include));
         const auto kinds = entry_kinds_of(given);
         if (!kinds) {
             return complaint(
@@ -222,31 +190,39 @@ Parsed with_actions(CommandLine command, const QCommandLineParser& parser, const
         }
         command.ics_kinds = *kinds;
     }
-    // Holidays alone follow the rules, which reach back to year 1.
     const bool holidays_only = command.ics_kinds == kyotu1::entry_bit(kyotu1::EntryKind::holiday);
     using Action = CommandLine::Action;
-    Parsed parsed = with_list(
-        command, parser,
-        {{&options.list, Action::list, kyotu1::min_year, kyotu1::max_year, year_wanted},
-         {&options.almanac, Action::almanac, kyotu1::first_almanac_year, kyotu1::last_almanac_year,
-          almanac_year_wanted},
-         {&options.koyomi, Action::koyomi, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted},
-         {&options.ics, Action::ics, holidays_only ? kyotu1::min_year : kyotu1::first_almanac_year,
-          kyotu1::last_rule_year, holidays_only ? holiday_year_wanted : almanac_year_wanted},
-         {&options.pdf, Action::pdf, kyotu1::first_almanac_year, kyotu1::last_almanac_year, almanac_year_wanted}});
-    if (const auto* listed = std::get_if<CommandLine>(&parsed)) return with_export_options(*listed, parser, options);
+    Parsed parsed =
+        with_list(command, parser,
+                  {{&options::list, Action::list, options::list.years},
+                   {&options::almanac, Action::almanac, options::almanac.years},
+                   {&options::koyomi, Action::koyomi, options::koyomi.years},
+                   {&options::ics, Action::ics, holidays_only ? options::holiday_years : options::ics.years},
+                   {&options::pdf, Action::pdf, options::pdf.years}});
+    if (const auto* listed = std::get_if<CommandLine>(&parsed)) return with_export_options(*listed, parser);
     return parsed;
+}
+
+// The table's options, with their short names and values, and the year and
+// month to open at.
+void add_options(QCommandLineParser& parser) {
+    for (const options::Option* option : options::all) {
+        if (option->name.empty()) continue;
+        QStringList names{name_of(*option)};
+        if (!option->shorthand.empty()) names.prepend(qt_string(option->shorthand));
+        parser.addOption(QCommandLineOption(names, {}, qt_string(option->value)));
+    }
+    parser.addPositionalArgument("year", {});
+    parser.addPositionalArgument("month", {});
 }
 
 }  // namespace
 
+QString qt_string(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 Parsed parse_command_line(const QStringList& arguments) {
-    const Options options;
     QCommandLineParser parser;
-    parser.addOptions({options.holidays, options.list, options.almanac, options.koyomi, options.ics,
-                       options.ics_include, options.pdf, options.output, options.popup, options.help, options.version});
-    parser.addPositionalArgument("year", {});
-    parser.addPositionalArgument("month", {});
+    add_options(parser);
 
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().empty()) {
@@ -257,35 +233,34 @@ Parsed parse_command_line(const QStringList& arguments) {
     }
 
     CommandLine command;
-    if (parser.isSet(options.koyomi) && parser.isSet(options.holidays)) {
+    if (is_set(parser, options::koyomi) && is_set(parser, options::holidays)) {
         return "korinde: --koyomi の暦に祝日はないため、--holidays とは一緒に指定できません";
     }
-    if (parser.isSet(options.holidays)) {
-        const QString rules = parser.value(options.holidays);
+    if (is_set(parser, options::holidays)) {
+        const QString rules = parser.value(name_of(options::holidays));
         if (rules != "current" && rules != "builtin") {
             return complaint("--holidays には builtin か current を指定してください", rules);
         }
         command.law = rules == "current" ? kyotu1::HolidayLaw::current : kyotu1::HolidayLaw::builtin;
     }
-    if (parser.isSet(options.popup)) {
-        if (const auto other = first_set(parser, {&options.list, &options.almanac, &options.koyomi, &options.ics,
-                                                  &options.pdf, &options.help, &options.version})) {
-            return complaint("--popup と一緒には指定できません", "--" + *other);
+    if (is_set(parser, options::popup)) {
+        if (const options::Option* other = first_action(parser)) {
+            return complaint("--popup と一緒には指定できません", "--" + name_of(*other));
         }
         command.popup = true;
     }
     // Asking for help or the version needs nothing else to be right.
-    if (parser.isSet(options.help)) {
+    if (is_set(parser, options::help)) {
         command.action = CommandLine::Action::help;
         return command;
     }
-    if (parser.isSet(options.version)) {
+    if (is_set(parser, options::version)) {
         command.action = CommandLine::Action::version;
         return command;
     }
-    Parsed parsed = with_actions(command, parser, options);
+    Parsed parsed = with_actions(command, parser);
     auto* chosen = std::get_if<CommandLine>(&parsed);
-    if (chosen != nullptr && !parser.isSet(options.holidays)) {
+    if (chosen != nullptr && !is_set(parser, options::holidays)) {
         const bool plain_window = chosen->action == CommandLine::Action::open_window && !chosen->popup;
         chosen->law = plain_window ? kyotu1::HolidayLaw::builtin : kyotu1::HolidayLaw::current;
     }
@@ -323,7 +298,7 @@ int standard_output_written() {
 }
 
 int refuse(const std::string& complaint) {
-    std::cerr << complaint << '\n' << usage_line << '\n';
+    std::cerr << complaint << '\n' << usage_line() << '\n';
     return 2;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include <QStringList>
@@ -34,12 +35,14 @@ struct CommandLine {
 // At most this many years in one iCalendar file.
 inline constexpr int max_ics_years = 50;
 
-inline const std::string usage_line =
-    "使い方: korinde [--holidays=builtin|current] [--popup] [年 [月] | --list 年 | --almanac 年 [月] | --koyomi 年"
-    " | --ics 年 [最後の年] [--ics-include=種類,…] | --pdf 年 [月] --output ファイル]";
+// "使い方: korinde …", from the table of options.
+std::string usage_line();
 
 // The text of --help.
 std::string help_text();
+
+// UTF-8 text, as the table of options holds it, for Qt.
+QString qt_string(std::string_view text);
 
 // The command line, or one Japanese line that says what is wrong with it.
 // The first argument is the program's own name.

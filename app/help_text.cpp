@@ -1,36 +1,65 @@
+#include <QString>
+
 #include "app/command_line.h"
+#include "app/options.h"
 
 namespace korinde {
+namespace {
+
+// --help's left column: two spaces in, the right column 22 columns on.
+constexpr int left_margin = 2;
+constexpr int left_column = 22;
+
+// The columns a text takes on a terminal: two for the ideographs, kana and
+// full-width forms, one for the rest (… is one on Japanese terminals too).
+int terminal_columns(const QString& text) {
+    int columns = 0;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool wide = (code >= 0x2E80 && code <= 0xA4CF) || (code >= 0xF900 && code <= 0xFAFF) ||
+                          (code >= 0xFF00 && code <= 0xFF60) || (code >= 0xFFE0 && code <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+// One of --help's rows, "left\tright" or "\tright" or "left".
+std::string help_row(const QString& row) {
+    const qsizetype tab = row.indexOf('\t');
+    const QString left = tab < 0 ? row : row.left(tab);
+    QString line = QString(left_margin, ' ') + left;
+    if (tab >= 0) {
+        line += QString(std::max(1, left_column - terminal_columns(left)), ' ') + row.mid(tab + 1);
+    }
+    return line.toStdString() + "\n";
+}
+
+}  // namespace
+
+std::string usage_line() {
+    std::string modifiers;
+    std::string actions;
+    for (const options::Option* option : options::all) {
+        const std::string usage(option->usage);
+        switch (option->place) {
+            case options::Place::modifier: modifiers += usage + " "; break;
+            case options::Place::action: actions += (actions.empty() ? "" : " | ") + usage; break;
+            case options::Place::companion: actions += " " + usage; break;
+            case options::Place::info: break;
+        }
+    }
+    return "使い方: korinde " + modifiers + "[" + actions + "]";
+}
 
 std::string help_text() {
-    return usage_line +
-           "\n"
-           "\n"
-           "一か月ずつ表示する日本の万年カレンダーです。\n"
-           "\n"
-           "  年 [月]               その月を開きます (月を省くと今日の月)\n"
-           "  --holidays=current    現行の祝日法による祝日にします (--popup、--list、--almanac、--ics、--pdf の既定)\n"
-           "  --holidays=builtin    内蔵の祝日規則 (2004年) による祝日にします (年と月だけで開くウィンドウの既定)\n"
-           "  --popup               マウスの位置に開きます。もう一度実行すると閉じます。\n"
-           "                        Esc キーか、ほかのウィンドウに移ると閉じます\n"
-           "  --list 年             その年の祝日を「年-月-日<TAB>名前」で一行ずつ書き出します\n"
-           "  --almanac 年 [月]     その年 (または月) の毎日の暦注を一行ずつ書き出します:\n"
-           "                        年-月-日、曜日、和暦の年、旧暦の日付、六曜、二十四節気、祝日、\n"
-           "                        干支、雑節、月の満ち欠けと時刻、東京の日の出と日の入り\n"
-           "                        (タブ区切り、1873 年から 2100 年まで)\n"
-           "  --koyomi 年           その年の二十四節気、雑節、朔弦望を時刻の順に一行ずつ書き出します:\n"
-           "                        年-月-日 時:分、種類、名前、太陽の黄経 (度)\n"
-           "                        (タブ区切り、日本時間、1873 年から 2100 年まで、祝日は含みません)\n"
-           "  --ics 年 [最後の年]   その年 (から最後の年まで、50 年まで) の祝日と暦を iCalendar (RFC 5545) で\n"
-           "                        書き出します。ほかのカレンダーに取り込めます (終日の予定、同じ ID で更新)\n"
-           "  --ics-include=種類,…  --ics に含めるものをコンマ区切りで選びます (既定: holidays,sekki,zassetsu):\n"
-           "                        holidays 祝日、sekki 二十四節気、zassetsu 雑節、moon 朔弦望、rokuyo 六曜\n"
-           "                        (祝日だけなら 1 年から、ほかは 1873 年から、2100 年まで)\n"
-           "  --pdf 年 [月] --output ファイル\n"
-           "                        印刷用の暦を A4 横の PDF で書き出します: 月を指定するとその月の 1 ページ、\n"
-           "                        省くと一年の一覧と 12 か月の 13 ページ (1873 年から 2100 年まで)\n"
-           "  -h, --help            この説明を表示します\n"
-           "  -v, --version         版を表示します\n";
+    std::string text = usage_line() + "\n\n一か月ずつ表示する日本の万年カレンダーです。\n\n";
+    for (const options::Option* option : options::all) {
+        if (option->help.empty()) continue;
+        for (const QString& row : qt_string(option->help).split('\n')) {
+            text += help_row(row);
+        }
+    }
+    return text;
 }
 
 }  // namespace korinde

@@ -23,8 +23,10 @@ constexpr int answer_wait_ms = 2000;
 }  // namespace
 
 bool close_open_popup() {
+    const QString name = popup_socket_name();
+    if (name.isEmpty()) return false;
     QLocalSocket socket;
-    socket.connectToServer(popup_socket_name());
+    socket.connectToServer(name);
     if (!socket.waitForConnected(answer_wait_ms)) return false;
     socket.write(popup_close_request);
     if (!socket.waitForBytesWritten(answer_wait_ms)) return false;
@@ -37,11 +39,13 @@ bool close_open_popup() {
 
 PopupServer::PopupServer(std::function<void()> close) : close_(std::move(close)) {
     server_.setSocketOptions(QLocalServer::UserAccessOption);
+    const QString name = popup_socket_name();
     // Only reached when no popup answered, so a socket there is a dead one's.
-    QLocalServer::removeServer(popup_socket_name());
-    if (!server_.listen(popup_socket_name())) {
+    if (!name.isEmpty()) QLocalServer::removeServer(name);
+    if (name.isEmpty() || !server_.listen(name)) {
         // The popup still opens; only the toggle through a second --popup is lost.
-        std::cerr << "korinde: ポップアップの待ち受けを始められません (" << server_.errorString().toStdString()
+        const QString reason = name.isEmpty() ? QString("利用者かセッションが分かりません") : server_.errorString();
+        std::cerr << "korinde: ポップアップの待ち受けを始められません (" << reason.toStdString()
                   << ")。もう一度 --popup としても閉じません。Esc で閉じてください。" << std::endl;
     }
     connect(&server_, &QLocalServer::newConnection, this, &PopupServer::take_connection);
@@ -80,7 +84,11 @@ void PopupServer::take_connection() {
             }
             if (said.size() < popup_close_request.size()) return;  // the rest is on its way
             socket->write(popup_close_answer);
-            socket->flush();
+            // Out before the popup goes, or the client, left without its
+            // answer, would open a new one; bounded, as a client that stopped
+            // reading must not hold the popup open.
+            while (socket->bytesToWrite() > 0 && socket->waitForBytesWritten(answer_wait_ms)) {
+            }
             server_.close();
             close_();
         });

@@ -10,6 +10,9 @@
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <lmcons.h>
+#include <sddl.h>
+
+#include <vector>
 #endif
 
 namespace korinde {
@@ -38,14 +41,37 @@ QString popup_path() { return runtime_path("korinde-popup-" + display_name()); }
 }  // namespace
 
 #ifdef Q_OS_WIN
+namespace {
+
+// The user's security identifier, "S-1-5-21-…": one per user, and there
+// when the name is not.
+QString user_sid() {
+    HANDLE token = nullptr;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) == 0) return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);  // asks for the size
+    std::vector<BYTE> user(size);
+    QString sid;
+    LPWSTR text = nullptr;
+    if (size != 0 && GetTokenInformation(token, TokenUser, user.data(), size, &size) != 0 &&
+        ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text) != 0) {
+        sid = QString::fromWCharArray(text);
+        LocalFree(text);
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+}  // namespace
+
 // A named pipe: one name space for the whole machine, so the name carries the
 // user and the logon session; the pipe's access list admits that user alone.
 QString popup_socket_name() {
     wchar_t user[UNLEN + 1];
     DWORD length = UNLEN + 1;
-    const QString name = GetUserNameW(user, &length) != 0 ? QString::fromWCharArray(user) : QString("user");
+    const QString name = GetUserNameW(user, &length) != 0 ? QString::fromWCharArray(user) : user_sid();
     DWORD session = 0;
-    ProcessIdToSessionId(GetCurrentProcessId(), &session);
+    if (name.isEmpty() || ProcessIdToSessionId(GetCurrentProcessId(), &session) == 0) return {};
     return QString("korinde-popup-%1-%2").arg(QString::fromLatin1(name.toUtf8().toHex())).arg(session);
 }
 #else

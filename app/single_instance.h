@@ -14,7 +14,9 @@ inline const QByteArray popup_close_request = "close\n";
 inline const QByteArray popup_close_answer = "closing\n";
 
 // The socket's path: per user (the runtime folder is the user's) and per
-// display; on Windows a named pipe's name, per user and logon session.
+// display; on Windows a named pipe's name, per user and logon session, or
+// empty where Windows does not tell either: a name shared by two would let
+// one close the other's popup.
 QString popup_socket_name();
 
 // Held from the look for an open popup until the new popup listens, so that

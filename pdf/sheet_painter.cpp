@@ -15,9 +15,10 @@ const QStringList gothic_families = {"IPAPGothic", "IPAexGothic", "Yu Gothic", "
 const QStringList numeral_families = {"DejaVu Sans", "IPAPGothic", "Segoe UI", "Arial"};
 constexpr QColor moon_ink{0x4A, 0x4A, 0x4A};
 
-QColor colour_of(sheet::Colour colour) {
-    return {static_cast<int>((colour >> 16U) & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
-            static_cast<int>(colour & 0xFFU)};
+QColor colour_of(sheet::RgbColour colour) {
+    const std::uint32_t rgb = colour.rgb;
+    return {static_cast<int>((rgb >> 16U) & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU),
+            static_cast<int>(rgb & 0xFFU)};
 }
 
 // Millimetres on the page to the device's own units.

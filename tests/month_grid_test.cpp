@@ -106,7 +106,7 @@ TEST_F(MonthGrid, Colours) {
         recorder.set_today(c.today);
         const GridModel grid = draw(c.year, c.month);
         for (std::size_t j = 0; j < kyotu1::grid_cells; ++j) {
-            std::uint32_t expected = colour_white;
+            kyotu1::BgrColour expected = colour_white;
             if (c.light_red.contains(j)) expected = colour_light_red;
             if (c.cyan.contains(j)) expected = colour_cyan;
             EXPECT_EQ(grid.cells[j].back_colour, expected) << c.what << ": cell " << j;

@@ -70,13 +70,13 @@ TEST(Sheets, RowsTheMonthNeeds) {
 // Each day's number in its colour: Sundays, holidays and, under the built-in
 // rules, a Monday after a holiday red, Saturdays blue; the neighbours' grey.
 TEST(Sheets, DayNumbersInTheirColours) {
-    std::vector<Colour> colours;
+    std::vector<RgbColour> colours;
     for (const Text& text : month_page(2026, 5, {HolidayLaw::builtin, 2027}).texts) {
-        if (text.face == Face::numerals && text.points == 26) colours.push_back(text.colour);
+        if (text.face == Face::numerals && text.points == day_number_points) colours.push_back(text.colour);
     }
     // May 2026 begins on a Friday, after April's last five days; the 3rd (a
     // Sunday), 4th and 5th are holidays.
-    std::vector<Colour> expected(5, faint);
+    std::vector<RgbColour> expected(5, faint);
     for (int day = 1; day <= 31; ++day) {
         const int weekday = (day + 4) % 7;
         const bool red = weekday == 0 || (day >= 3 && day <= 5);

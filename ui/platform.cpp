@@ -21,54 +21,26 @@ namespace {
 
 using Button = QMessageBox::StandardButton;
 
-// The button sets of a button-and-icon value's low bits, each in the order
-// the default-button bits count them.
-struct ButtonSet {
-    std::int16_t style;
-    std::vector<Button> buttons;
-};
-const std::array<ButtonSet, 6> button_sets = {{
-    {kyotu1::mb_ok_only, {QMessageBox::Ok}},
-    {kyotu1::mb_ok_cancel, {QMessageBox::Ok, QMessageBox::Cancel}},
-    {kyotu1::mb_abort_retry_ignore, {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore}},
-    {kyotu1::mb_yes_no_cancel, {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}},
-    {kyotu1::mb_yes_no, {QMessageBox::Yes, QMessageBox::No}},
-    {kyotu1::mb_retry_cancel, {QMessageBox::Retry, QMessageBox::Cancel}},
-}};
-
-// Each button's answer code.
+// The buttons of a button-and-icon value's low bits, the first the default,
+// with the answer each gives; a box closed otherwise answers as its last
+// (No, which Esc presses too).
 struct Answer {
     Button button;
     std::int16_t code;
 };
-constexpr std::array<Answer, 7> answers = {{
-    {QMessageBox::Ok, kyotu1::answer_ok},
-    {QMessageBox::Cancel, kyotu1::answer_cancel},
-    {QMessageBox::Abort, kyotu1::answer_abort},
-    {QMessageBox::Retry, kyotu1::answer_retry},
-    {QMessageBox::Ignore, kyotu1::answer_ignore},
-    {QMessageBox::Yes, kyotu1::answer_yes},
-    {QMessageBox::No, kyotu1::answer_no},
-}};
+const std::vector<Answer> ok_only = {{QMessageBox::Ok, kyotu1::answer_ok}};
+const std::vector<Answer> yes_no = {{QMessageBox::Yes, kyotu1::answer_yes}, {QMessageBox::No, kyotu1::answer_no}};
 
-const Answer& answer_for(Button button) {
-    const auto* const found = std::ranges::find(answers, button, &Answer::button);
-    return found != answers.end() ? *found : answers.front();
+const std::vector<Answer>& answers_for(std::int16_t style) {
+    return (style & kyotu1::mb_buttons) == kyotu1::mb_yes_no ? yes_no : ok_only;
 }
 
 QMessageBox::Icon icon_for(std::int16_t style) {
     switch (style & kyotu1::mb_icons) {
-        case kyotu1::mb_icon_critical: return QMessageBox::Critical;
-        case kyotu1::mb_icon_question: return QMessageBox::Question;
         case kyotu1::mb_icon_warning: return QMessageBox::Warning;
         case kyotu1::mb_icon_information: return QMessageBox::Information;
         default: return QMessageBox::NoIcon;
     }
-}
-
-const std::vector<Button>& buttons_for(std::int16_t style) {
-    const auto* const found = std::ranges::find(button_sets, style & kyotu1::mb_buttons, &ButtonSet::style);
-    return (found != button_sets.end() ? *found : button_sets.front()).buttons;
 }
 
 }  // namespace
@@ -107,12 +79,13 @@ std::int16_t show_message_box(const std::string& text, std::int16_t style, const
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(text));
     box.setIcon(icon_for(style));
-    const std::vector<Button>& buttons = buttons_for(style);
-    for (const Button button : buttons) box.addButton(button);
-    const auto default_index = static_cast<std::size_t>((style >> 8) & 3);
-    box.setDefaultButton(buttons[default_index < buttons.size() ? default_index : 0]);
+    const std::vector<Answer>& answers = answers_for(style);
+    for (const Answer& answer : answers) box.addButton(answer.button);
+    box.setDefaultButton(answers.front().button);
     box.exec();
-    return answer_for(box.standardButton(box.clickedButton())).code;
+    const Button clicked = box.standardButton(box.clickedButton());
+    const auto found = std::ranges::find(answers, clicked, &Answer::button);
+    return (found != answers.end() ? *found : answers.back()).code;
 }
 
 kyotu1::ClockDate local_date() {
@@ -122,7 +95,8 @@ kyotu1::ClockDate local_date() {
     return {today.year(), static_cast<std::int16_t>(today.month()), static_cast<std::int16_t>(today.day())};
 }
 
-QColor colour_from_bgr(std::uint32_t bgr) {
+QColor colour_from_bgr(kyotu1::BgrColour colour) {
+    const std::uint32_t bgr = colour.bgr;
     return {static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF)};
 }
 

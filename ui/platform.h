@@ -8,6 +8,7 @@
 #include <QColor>
 
 #include "engine/calendar.h"
+#include "view/month_grid.h"
 
 namespace korinde {
 
@@ -23,8 +24,8 @@ std::int16_t show_message_box(const std::string& text, std::int16_t style, const
 
 kyotu1::ClockDate local_date();
 
-// Colours are kept as 0x00BBGGRR.
-QColor colour_from_bgr(std::uint32_t bgr);
+// The window's colours are kept as 0x00BBGGRR.
+QColor colour_from_bgr(kyotu1::BgrColour colour);
 
 void end_program();
 

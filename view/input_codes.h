@@ -10,9 +10,7 @@ inline constexpr std::int16_t mask_shift = 1;
 inline constexpr std::int16_t mask_ctrl = 2;
 inline constexpr std::int16_t mask_alt = 4;
 
-// Mouse buttons.
+// The mouse button the handlers answer; the others arrive as 0.
 inline constexpr std::int16_t button_left = 1;
-inline constexpr std::int16_t button_right = 2;
-inline constexpr std::int16_t button_middle = 4;
 
 }  // namespace kyotu1

@@ -13,15 +13,22 @@ namespace kyotu1 {
 
 inline constexpr std::size_t grid_cells = 37;
 
-// Back colours, written 0x00BBGGRR.
-inline constexpr std::uint32_t colour_white = 0xFFFFFF;
-inline constexpr std::uint32_t colour_light_red = 0xC0C0FF;
-inline constexpr std::uint32_t colour_cyan = 0xFFFF00;
+// A colour as the window's platform writes it, 0x00BBGGRR: a type of its
+// own, so that it is never read as a sheet's 0xRRGGBB.
+struct BgrColour {
+    std::uint32_t bgr;
+    friend constexpr bool operator==(BgrColour, BgrColour) = default;
+};
+
+// The day cells' back colours.
+inline constexpr BgrColour colour_white{0xFFFFFF};
+inline constexpr BgrColour colour_light_red{0xC0C0FF};
+inline constexpr BgrColour colour_cyan{0xFFFF00};
 
 struct GridModel {
     struct Cell {
         std::string caption;
-        std::uint32_t back_colour;
+        BgrColour back_colour;
         bool visible;
         // What a screen reader says for the day; empty for a hidden cell.
         std::string spoken_name;

@@ -14,8 +14,8 @@ constexpr std::int16_t mode_decade = 2;
 // Months in one step of the key mode: a month, a year or ten years.
 std::int32_t months_per_step() {
     switch (key_mode) {
-        case mode_year: return 12;
-        case mode_decade: return 120;
+        case mode_year: return year_step_months;
+        case mode_decade: return decade_step_months;
         default: return 1;
     }
 }

@@ -9,6 +9,10 @@
 
 namespace kyotu1 {
 
+// Months in one step with Shift held, and with Ctrl held.
+inline constexpr std::int32_t year_step_months = 12;
+inline constexpr std::int32_t decade_step_months = 120;
+
 // Key down with exactly Shift or exactly Ctrl held selects a year or a
 // ten-year step; any other mask leaves the mode as it is.
 void modifier_key_down(std::int16_t mask);

@@ -19,10 +19,17 @@ struct Box {
     double x, y, width, height;
 };
 
-// Colours written 0xRRGGBB, as print designs give them.
-using Colour = std::uint32_t;
+// Colours written 0xRRGGBB, as print designs give them: a type of its own,
+// so that it is never read as the window's 0x00BBGGRR.
+struct RgbColour {
+    std::uint32_t rgb;
+    friend constexpr bool operator==(RgbColour, RgbColour) = default;
+};
 
 enum class Face : std::uint8_t { gothic, numerals };
+
+// The size of a day's number on a month's sheet, its own and its neighbours'.
+inline constexpr double day_number_points = 26;
 enum class Align : std::uint8_t { left, centre, right };
 
 // One line of text, set in its box, vertically centred; a painter shrinks
@@ -31,7 +38,7 @@ struct Text {
     Box box;
     std::string text;
     double points;
-    Colour colour;
+    RgbColour colour;
     Face face;
     Align align;
     bool bold;
@@ -39,13 +46,13 @@ struct Text {
 
 struct Fill {
     Box box;
-    Colour colour;
+    RgbColour colour;
 };
 
 struct Rule {
     double x1, y1, x2, y2;
     double width;
-    Colour colour;
+    RgbColour colour;
 };
 
 // The moon's figure at a phase (0 朔 to 3 下弦), drawn in a circle.

@@ -11,12 +11,12 @@
 
 namespace kyotu1::sheet {
 
-Colour number_colour(bool red_day, std::size_t column) {
+RgbColour number_colour(bool red_day, std::size_t column) {
     if (red_day) return red;
     return column == saturday ? blue : ink;
 }
 
-void add_text(Page& page, const Box& box, std::string text, double points, Colour colour, Align align, Face face,
+void add_text(Page& page, const Box& box, std::string text, double points, RgbColour colour, Align align, Face face,
               bool bold) {
     page.texts.push_back({box, std::move(text), points, colour, face, align, bold});
 }

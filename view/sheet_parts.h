@@ -11,24 +11,24 @@ namespace kyotu1::sheet {
 
 // Calm on paper: dark grey ink, a deep red for Sundays and holidays (the
 // window's red family), a quiet blue for Saturdays.
-inline constexpr Colour ink = 0x2A2A2A;
-inline constexpr Colour red = 0xBF2F38;
-inline constexpr Colour blue = 0x2D5A9B;
-inline constexpr Colour quiet = 0x6F6F6F;
-inline constexpr Colour faint = 0xC2C2C2;
-inline constexpr Colour rule_grey = 0xB5B5B5;
-inline constexpr Colour term_green = 0x2E6B4C;
-inline constexpr Colour zassetsu_brown = 0x8A5A22;
-inline constexpr Colour band_grey = 0xF1F1F1;
-inline constexpr Colour holiday_tint = 0xFCEEEE;
+inline constexpr RgbColour ink{0x2A2A2A};
+inline constexpr RgbColour red{0xBF2F38};
+inline constexpr RgbColour blue{0x2D5A9B};
+inline constexpr RgbColour quiet{0x6F6F6F};
+inline constexpr RgbColour faint{0xC2C2C2};
+inline constexpr RgbColour rule_grey{0xB5B5B5};
+inline constexpr RgbColour term_green{0x2E6B4C};
+inline constexpr RgbColour zassetsu_brown{0x8A5A22};
+inline constexpr RgbColour band_grey{0xF1F1F1};
+inline constexpr RgbColour holiday_tint{0xFCEEEE};
 
 inline constexpr double margin = 14;
 inline constexpr double columns = 7;
 
 // A day's number: red on a red day, blue on a Saturday, else ink.
-Colour number_colour(bool red_day, std::size_t column);
+RgbColour number_colour(bool red_day, std::size_t column);
 
-void add_text(Page& page, const Box& box, std::string text, double points, Colour colour, Align align = Align::left,
+void add_text(Page& page, const Box& box, std::string text, double points, RgbColour colour, Align align = Align::left,
               Face face = Face::gothic, bool bold = false);
 
 // "日" to "土" centred over seven columns of the row, Sunday red and Saturday blue.

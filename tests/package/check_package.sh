@@ -59,6 +59,14 @@ for option in $options; do
     grep -qF -- "$name" "$work/manual.txt" || fail "the manual page lacks $name"
     grep -qxF -- "$name${option:${#name}:1}" <<<"$offered" || fail "the completion lacks $name"
 done
+# And no other: an option gone from the program's table leaves them too.
+names=$(sed 's/=.*//' <<<"$options" | sort -u)
+for word in $offered; do
+    grep -qxF -- "${word%=}" <<<"$names" || fail "the completion offers $word, which --help does not show"
+done
+for name in $(grep -oE -- '(^|[^[:alnum:]-])--?[a-z][a-z-]*' "$work/manual.txt" | grep -oE -- '--?[a-z][a-z-]*' | sort -u); do
+    grep -qxF -- "$name" <<<"$names" || fail "the manual page names $name, which --help does not show"
+done
 [ "$(complete_word --ics-include = holidays,mo)" = "holidays,moon" ] ||
     fail "--ics-include=holidays,mo completes to '$(complete_word --ics-include = holidays,mo)'"
 rules=$(complete_word --holidays = "")
