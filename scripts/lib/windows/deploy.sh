@@ -3,11 +3,18 @@
 # plugins, its Japanese translation and a qt.conf that points Qt there.
 # Sourced by scripts/windows after lib/windows/prefix.sh.
 
-mingw_runtime_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+# Where the cross compiler keeps its runtime DLLs: asked when needed, once
+# the compilers are installed (when this file is sourced they may not be).
+mingw_runtime_dir() {
+    local library
+    library=$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)
+    [ -f "$library" ] || { echo "The MinGW-w64 C++ runtime is not installed: $library" >&2; exit 1; }
+    dirname "$library"
+}
 
 # The folders a DLL of ours may come from, set once the prefixes are known.
 dll_search_dirs() {
-    printf '%s\n' "${windows_prefixes[@]/%//bin}" "$mingw_runtime_dir" /usr/$windows_triplet/lib
+    printf '%s\n' "${windows_prefixes[@]/%//bin}" "$(mingw_runtime_dir)" /usr/$windows_triplet/lib
 }
 
 # The DLL names a PE file imports.

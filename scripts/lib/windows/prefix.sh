@@ -155,7 +155,7 @@ build_libical() {
         -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BDB=ON
     cmake --build "$work/build"
     local tests=$work/build/src/test
-    cp "$work/build"/bin/*.dll "$mingw_runtime_dir"/{libgcc_s_seh-1.dll,libstdc++-6.dll} \
+    cp "$work/build"/bin/*.dll "$(mingw_runtime_dir)"/{libgcc_s_seh-1.dll,libstdc++-6.dll} \
         /usr/$windows_triplet/lib/libwinpthread-1.dll "$tests/"
     (cd "$tests" && wine_quiet ./regression.exe >regression.log 2>&1 && grep -q 'All Tests Successful' regression.log) ||
         { echo "libical's regression program failed under Wine: $tests/regression.log" >&2; exit 1; }
