@@ -3,10 +3,12 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
 #include "engine/delta_t.h"
+#include "engine/lunar_theory.h"
 
 namespace kyotu1::ephemeris {
 namespace {
@@ -78,19 +80,60 @@ Vector sun_seen_from_earth(double tt) {
     return sun;
 }
 
-// The Moon as seen from the Earth's centre, in au, where it stood when the
-// light arriving at tt left it (about 1.3 s earlier).
-Vector moon_seen_from_earth(double tt) {
-    double geocentric[2][3];
-    eraMoon98(ERFA_DJ00, tt, geocentric);
-    const double light_time = eraPm(geocentric[0]) * au_light_days;
+// The Moon where it stood when the light arriving at tt left it, about
+// 1.3 s earlier: a geocentric place less its motion over the light time.
+Vector seen_after_light_time(const Vector& geocentric) {
+    const double light_time = std::hypot(geocentric.p[0], geocentric.p[1], geocentric.p[2]) * au_light_days;
     Vector moon{};
     for (int i = 0; i < 3; ++i) {
-        moon.p[i] = geocentric[0][i] - geocentric[1][i] * light_time;
-        moon.v[i] = geocentric[1][i];
+        moon.p[i] = geocentric.p[i] - geocentric.v[i] * light_time;
+        moon.v[i] = geocentric.v[i];
     }
     return moon;
 }
+
+// The Moon's geocentric place and motion from ERFA's short series
+// (eraMoon98, within some 10″): a first guess for the searches, and the
+// motion, which the full theory's place needs only for the light time and the
+// search's step (1e-4 of the rate is 2 ms of a 20 s step).
+Vector moon_from_short_series(double tt) {
+    double pv[2][3];
+    eraMoon98(ERFA_DJ00, tt, pv);
+    Vector geocentric{};
+    for (int i = 0; i < 3; ++i) {
+        geocentric.p[i] = pv[0][i];
+        geocentric.v[i] = pv[1][i];
+    }
+    return geocentric;
+}
+
+// The Moon as seen from the Earth's centre, in au, in the ICRS: the direction
+// from the lunar theory ELP/MPP02, turned from its ecliptic of J2000 by the
+// transpose of ERFA's (IAU 2006, with the frame bias), the one the Sun's path
+// uses; the motion from the short series.
+Vector moon_seen_from_earth(double tt) {
+    static const auto ecliptic_of_j2000 = [] {
+        std::array<std::array<double, 3>, 3> matrix{};
+        double rm[3][3];
+        eraEcm06(ERFA_DJ00, 0.0, rm);
+        for (std::size_t i = 0; i < 3; ++i) {
+            for (std::size_t j = 0; j < 3; ++j) matrix[i][j] = rm[i][j];
+        }
+        return matrix;
+    }();
+    // Only the direction matters here; the distance, for the light time, is
+    // the short series's (within some 10 km: 3e-5 of 1.3 s).
+    const std::array<double, 3> direction = lunar_theory::moon_direction(tt);
+    Vector moon = moon_from_short_series(tt);
+    const double distance = std::hypot(moon.p[0], moon.p[1], moon.p[2]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        moon.p[i] = 0.0;
+        for (std::size_t j = 0; j < 3; ++j) moon.p[i] += ecliptic_of_j2000[j][i] * direction[j] * distance;
+    }
+    return seen_after_light_time(moon);
+}
+
+Vector rough_moon_seen_from_earth(double tt) { return seen_after_light_time(moon_from_short_series(tt)); }
 
 // Nutation in longitude, radians. IAU 2000B: within 1 mas of the full model
 // (0.02 s of the Sun's motion) at a twentieth of its cost.
@@ -124,6 +167,13 @@ constexpr double sun_curvature = 5e-4;
 // The Moon's rate swings between about 11.8° and 15.4° a day: < 0.02.
 constexpr double moon_curvature = 0.05;
 
+template <Vector (*moon_seen)(double)>
+Longitude elongation(double tt) {
+    const Longitude moon = on_ecliptic_of_date(moon_seen(tt), tt);
+    const Longitude sun = on_ecliptic_of_date(sun_seen_from_earth(tt), tt);
+    return {eraAnp(moon.angle - sun.angle), moon.rate - sun.rate};
+}
+
 }  // namespace
 
 Longitude sun_apparent_longitude(double tt) {
@@ -132,11 +182,7 @@ Longitude sun_apparent_longitude(double tt) {
     return sun;
 }
 
-Longitude moon_elongation(double tt) {
-    const Longitude moon = on_ecliptic_of_date(moon_seen_from_earth(tt), tt);
-    const Longitude sun = on_ecliptic_of_date(sun_seen_from_earth(tt), tt);
-    return {eraAnp(moon.angle - sun.angle), moon.rate - sun.rate};
-}
+Longitude moon_elongation(double tt) { return elongation<moon_seen_from_earth>(tt); }
 
 double sun_reaches(double target, double guess) {
     double first = guess;
@@ -146,7 +192,12 @@ double sun_reaches(double target, double guess) {
 
 double moon_phase(std::int32_t lunation, int quarter) {
     if (quarter < 0 || quarter > 3) throw std::out_of_range("no such phase");
-    return instant_of(moon_elongation, quarter * ERFA_DPI / 2, rough_phase(lunation + quarter / 4.0), moon_curvature);
+    const double target = quarter * ERFA_DPI / 2;
+    // The short series brings the search within some 20 s, from where one
+    // step of the full theory lands within a few milliseconds.
+    const double near = instant_of(elongation<rough_moon_seen_from_earth>, target,
+                                   rough_phase(lunation + quarter / 4.0), moon_curvature);
+    return instant_of(moon_elongation, target, near, moon_curvature);
 }
 
 double new_moon(std::int32_t lunation) { return moon_phase(lunation, 0); }

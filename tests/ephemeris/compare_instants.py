@@ -8,7 +8,8 @@ Finds each instant again and prints, for each kind, the largest difference in
 seconds from its reference:
 - the Swiss Ephemeris (its files compressed from JPL's DE431 to 1 mas), for
   the Sun reaching a longitude and the moon's phases, by apparent geocentric
-  longitudes of date, in TT;
+  longitudes of date, in TT, and for the Moon's geometric place on the
+  ecliptic of J2000 (its longitude and latitude, in arcseconds);
 - PyEphem (libastro), whose own Sun and Moon are some 20 s and 30 s off those
   instants, for Tokyo's sunrise and sunset (the upper limb on the horizon,
   35'08" of refraction, no height) in UT1.
@@ -23,7 +24,7 @@ import ephem
 DUBLIN_JD = 2415020.0  # PyEphem counts days from this Julian date
 PHASES = ["new moon", "first quarter", "full moon", "last quarter"]
 LIMITS = {
-    "Swiss Ephemeris": {"sun": 2.0, **{name: 40.0 for name in PHASES}},
+    "Swiss Ephemeris": {"sun": 2.0, **{name: 0.5 for name in PHASES}, "moon longitude": 0.2, "moon latitude": 0.2},
     "PyEphem": {"sunrise": 1.0, "sunset": 1.0},
 }
 
@@ -57,6 +58,14 @@ class SwissEphemeris:
             raise RuntimeError(f"Swiss Ephemeris without its files: {self.error.value}")
         return math.radians(self.place[0]), math.radians(self.place[3])
 
+    def geometric_moon(self, jd):
+        """The Moon's geometric longitude and latitude on the ecliptic of J2000, degrees."""
+        ephemeris_files, true_position, j2000, no_deflection, no_aberration = 2, 16, 32, 512, 1024
+        flags = ephemeris_files | true_position | j2000 | no_deflection | no_aberration
+        if self.library.swe_calc(jd, 1, flags, self.place, self.error) & ephemeris_files == 0:
+            raise RuntimeError(f"Swiss Ephemeris without its files: {self.error.value}")
+        return self.place[0], self.place[1]
+
     def sun(self, jd):
         return self.longitude(0, jd)
 
@@ -80,20 +89,27 @@ class PyEphem:
         return float(found(self.sun_body)) + DUBLIN_JD
 
 
-def difference(reference, line):
-    """The kind of the instant and its difference from the reference in seconds, or None."""
-    kind, *_, second, jd = line.split()
-    jd = float(jd)
-    if kind in ("sun", "phase") and reference.name != SwissEphemeris.name:
-        return None
+def differences(reference, line):
+    """Each kind the line gives with its difference from the reference (seconds, or arcseconds for the Moon)."""
+    kind, *values = line.split()
+    swiss = reference.name == SwissEphemeris.name
+    if kind == "moon":
+        if not swiss:
+            return []
+        jd, longitude, latitude = map(float, values)
+        their_longitude, their_latitude = reference.geometric_moon(jd)
+        return [("moon longitude", ((longitude - their_longitude + 180) % 360 - 180) * 3600),
+                ("moon latitude", (latitude - their_latitude) * 3600)]
+    second, jd = values[-2], float(values[-1])
     if kind == "sun":
-        return "sun", (newton(reference.sun, math.radians(int(second)), jd) - jd) * 86400.0
+        return [("sun", (newton(reference.sun, math.radians(int(second)), jd) - jd) * 86400.0)] if swiss else []
     if kind == "phase":
-        return PHASES[int(second)], (newton(reference.elongation, int(second) * math.pi / 2, jd) - jd) * 86400.0
+        phase = PHASES[int(second)]
+        return [(phase, (newton(reference.elongation, int(second) * math.pi / 2, jd) - jd) * 86400.0)] if swiss else []
     kind = "sunrise" if kind == "rise" else "sunset"
     if kind not in LIMITS[reference.name]:
-        return None
-    return kind, (reference.crossing(kind, jd) - jd) * 86400.0
+        return []
+    return [(kind, (reference.crossing(kind, jd) - jd) * 86400.0)]
 
 
 def main():
@@ -102,11 +118,12 @@ def main():
     for reference in (SwissEphemeris(), PyEphem()):
         worst = {kind: (0.0, "") for kind in LIMITS[reference.name]}
         for line in lines:
-            found = difference(reference, line)
-            if found and abs(found[1]) > worst[found[0]][0]:
-                worst[found[0]] = (abs(found[1]), line)
+            for kind, value in differences(reference, line):
+                if abs(value) > worst[kind][0]:
+                    worst[kind] = (abs(value), line)
         for kind, (seconds, line) in worst.items():
-            print(f"{reference.name}: largest {kind} difference {seconds:.1f} s ({line})")
+            unit = "″" if kind.startswith("moon ") else " s"
+            print(f"{reference.name}: largest {kind} difference {seconds:.2f}{unit} ({line})")
             passed &= seconds <= LIMITS[reference.name][kind]
     return 0 if passed else 1
 

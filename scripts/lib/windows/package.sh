@@ -43,6 +43,7 @@ pack_zip() {
     sed 's/$/\r/' "$project_root/LICENSE" >"$stage/LICENSE.txt"
     cp "${windows_prefixes[0]}"/licenses/* "$stage/licenses/Qt/"
     cp "${windows_prefixes[1]}/licenses/ERFA-LICENSE.txt" "$stage/licenses/"
+    sed 's/$/\r/' "$project_root/engine/data/ELP-MPP02-LICENSE.txt" >"$stage/licenses/ELP-MPP02-LICENSE.txt"
     cp "${windows_prefixes[3]}"/licenses/* "$stage/licenses/libical/"
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/MinGW-w64/gcc-copyright.txt"
     cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/MinGW-w64/mingw-w64-copyright.txt"
