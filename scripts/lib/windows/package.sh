@@ -73,7 +73,7 @@ check_unpacked_zip() {
     (cd "$folder" && wine_quiet ./Korinde.exe --list 2026 >"$place/list.txt") ||
         { echo "Korinde.exe --list 2026 failed from the unpacked zip." >&2; exit 1; }
     list=$(tr -d '\r' <"$place/list.txt")
-    expected=$(printf '2026-01-01\t元旦\n2026-01-12\t成人の日')
+    expected=$(printf '2026-01-01\t元日\n2026-01-12\t成人の日')
     [ "$(head -n 2 <<<"$list")" = "$expected" ] ||
         { echo "Korinde.exe --list 2026 > file wrote: $(head -c 200 <<<"$list")" >&2; exit 1; }
     if [ -x "$build_dir/app/korinde" ]; then
