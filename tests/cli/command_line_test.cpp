@@ -96,6 +96,23 @@ TEST(CommandLine, AnswersWithoutADisplay) {
 // Every output but the plain window gives today's law unless told otherwise:
 // 2/23 天皇誕生日 and 8/11 山の日, no 12/23, and 元日; the built-in rules the
 // reverse.
+// --help's right column starts 24 terminal columns in, counting two for each
+// ideograph and one for the ellipsis; a row too wide for the left column
+// stands alone, and its text goes on under the right column.
+TEST(CommandLine, HelpKeepsItsColumns) {
+    const QStringList lines = korinde({"--help"}).out.split('\n');
+    for (const QString& line : {
+             QString("  年 [月]               その月を開きます (月を省くと今日の月)"),
+             QString(
+                 "  --ics-include=種類,…  --ics に含めるものをコンマ区切りで選びます (既定: holidays,sekki,zassetsu):"),
+             QString("                        (タブ区切り、1873 年から 2100 年まで)"),
+             QString("  --pdf 年 [月] --output ファイル"),
+             QString("  -h, --help            この説明を表示します"),
+         }) {
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    }
+}
+
 TEST(CommandLine, TodaysLawUnlessToldOtherwise) {
     struct Output {
         QStringList arguments;
