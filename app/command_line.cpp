@@ -142,7 +142,7 @@ void warn_past_the_rules(std::int16_t year) {
 // Qt's parser misses a value only where the option ends the command line.
 std::string missing_value(const QStringList& arguments) {
     for (const options::Option* option : options::all) {
-        if (!option->value.empty() && arguments.size() > 1 && arguments.last() == "--" + name_of(*option)) {
+        if (!option->value.empty() && !arguments.empty() && arguments.last() == "--" + name_of(*option)) {
             return "korinde: --" + std::string(option->name) +
                    " には値を指定してください (例: " + std::string(option->example) + ")";
         }
