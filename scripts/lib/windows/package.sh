@@ -6,22 +6,24 @@ built_version() {
     sed -n 's/.*program_version\[\] = "\(.*\)";/\1/p' "$windows_build/generated/korinde_version.h"
 }
 
-# The icon and the version record inside the program, read back by a tool
-# that reads PE resources.
+# The icon and the version record inside the program $1, read back by a tool
+# that reads PE resources, and its subsystem $2: GUI for Korinde.exe, CUI for
+# the console program korinde.com.
 check_version_record() {
-    local program=$1 version record resources headers
+    local program=$1 subsystem=$2 name version record resources headers
+    name=$(basename "$program")
     version=$(built_version)
     # Read whole, then searched: grep leaving early would break the pipe.
     resources=$(wrestool -l "$program")
     grep -q -- '--type=14' <<<"$resources" || { echo "$program has no icon." >&2; exit 1; }
     record=$(wrestool -x --raw --type=16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | tr -d '\0')
-    for expected in "Korinde.exe" "ProductName" "Korinde Project"; do
+    for expected in "$name" "ProductName" "Korinde Project"; do
         grep -q "$expected" <<<"$record" || { echo "The version record lacks $expected." >&2; exit 1; }
     done
     headers=$(x86_64-w64-mingw32-objdump -p "$program")
-    grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" ||
-        { echo "$program is not a Windows GUI program." >&2; exit 1; }
-    echo "Version record and icon of Korinde.exe $version: present" >&2
+    grep -q "Subsystem.*(Windows $subsystem)" <<<"$headers" ||
+        { echo "$program is not a Windows $subsystem program." >&2; exit 1; }
+    echo "Version record and icon of $name $version: present, subsystem $subsystem" >&2
 }
 
 # Packs the program, what it loads, the read-me and the licences; prints the
@@ -34,10 +36,11 @@ pack_zip() {
     zip=$windows_build/$folder.zip
     rm -rf "$windows_build/zip" "$zip"
     mkdir -p "$stage/licenses/Qt" "$stage/licenses/MinGW-w64" "$stage/licenses/libical"
-    cp "$windows_build"/bin/{Korinde.exe,korinde-window.dll,korinde-popup.dll,korinde-ics.dll,korinde-pdf.dll} "$stage/"
-    deploy_qt_runtime "$stage" qwindows -- "$stage"/*.exe "$stage"/korinde-*.dll
+    cp "$windows_build"/bin/{Korinde.exe,korinde.com,korinde-window.dll,korinde-popup.dll,korinde-ics.dll,korinde-pdf.dll} \
+        "$stage/"
+    deploy_qt_runtime "$stage" qwindows -- "$stage"/*.exe "$stage"/*.com "$stage"/korinde-*.dll
     # The debugging symbols are half the size and no user's business.
-    find "$stage" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
+    find "$stage" -name '*.exe' -o -name '*.com' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
     sed -e "s/@VERSION@/$version/" -e "s/@QT_VERSION@/$(basename "${windows_prefixes[0]}" | sed 's/^qt6-base-//')/" \
         "$project_root/app/packaging/windows/README.txt" | sed 's/$/\r/' >"$stage/README.txt"
     sed 's/$/\r/' "$project_root/LICENSE" >"$stage/LICENSE.txt"
@@ -90,6 +93,8 @@ check_unpacked_zip() {
     [ "$on_console" = "$expected" ] ||
         { echo "Korinde.exe --list 2026 on a console wrote: $(head -c 300 "$console")" >&2; exit 1; }
 
+    check_console_program "$folder" "$place" "$list"
+
     # Qt's own reason for a missing platform plugin; ours for a missing DLL.
     check_missing_file "$folder" plugins/platforms/qwindows.dll 'Could not find the Qt platform plugin "windows"'
     check_missing_file "$folder" Qt6Widgets.dll 'ウィンドウの部品を読み込めません'
@@ -98,6 +103,27 @@ check_unpacked_zip() {
     check_popup_toggle "$folder"
     take_wine_screenshot "$folder" "$windows_build/korinde-wine.png"
     rm -rf "$(dirname "$place")"
+}
+
+# korinde.com from the unpacked folder $1 (scratch folder $2): the list $3
+# byte for byte, run from a batch file, which reads each command's exit
+# status after it ended: 0, and 2 for a year out of range with its reason.
+check_console_program() {
+    local folder=$1 place=$2 list=$3 batch=$1/statuses.bat statuses
+    (cd "$folder" && wine_quiet ./korinde.com --list 2026 >"$place/com.txt") ||
+        { echo "korinde.com --list 2026 failed from the unpacked zip." >&2; exit 1; }
+    [ "$(tr -d '\r' <"$place/com.txt")" = "$list" ] ||
+        { echo "korinde.com --list 2026 > file wrote: $(head -c 200 "$place/com.txt")" >&2; exit 1; }
+    printf '@korinde.com --list 2026 >NUL\r\n@echo status=%%ERRORLEVEL%%\r\n@korinde.com --list 0 2>NUL\r\n@echo status=%%ERRORLEVEL%%\r\n' \
+        >"$batch"
+    statuses=$(cd "$folder" && unset DISPLAY && wine_quiet cmd /c statuses.bat 2>/dev/null | tr -d '\r' | grep '^status=' | tr '\n' ' ')
+    rm "$batch"
+    [ "$statuses" = "status=0 status=2 " ] ||
+        { echo "korinde.com's exit statuses in cmd.exe were: $statuses (not 0, then 2)" >&2; exit 1; }
+    (cd "$folder" && wine_quiet ./korinde.com --list 0 2>"$place/com-error.txt" >/dev/null) || true
+    grep -q '年には 1 から 32767 までの数を指定してください' "$place/com-error.txt" ||
+        { echo "korinde.com --list 0 said: $(cat "$place/com-error.txt")" >&2; exit 1; }
+    echo "korinde.com: the list as a file, statuses 0 and 2 in cmd.exe" >&2
 }
 
 # The exports from the unpacked folder $1 into folder $2: the iCalendar file
