@@ -1,5 +1,6 @@
 // The instants the almanac is built on: the apparent geocentric ecliptic
-// longitudes of the Sun and the Moon from ERFA (the IAU's SOFA algorithms),
+// longitudes of the Sun from ERFA (the IAU's SOFA algorithms) and of the Moon
+// from the lunar theory ELP/MPP02 on ERFA's frames (engine/lunar_theory.h),
 // the root finds that give the instant of a solar term or a new moon, and the
 // one conversion from Terrestrial Time to the civil day in Japan.
 //
