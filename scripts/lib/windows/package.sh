@@ -116,7 +116,9 @@ check_console_program() {
         { echo "korinde.com --list 2026 > file wrote: $(head -c 200 "$place/com.txt")" >&2; exit 1; }
     printf '@korinde.com --list 2026 >NUL\r\n@echo status=%%ERRORLEVEL%%\r\n@korinde.com --list 0 2>NUL\r\n@echo status=%%ERRORLEVEL%%\r\n' \
         >"$batch"
-    statuses=$(cd "$folder" && unset DISPLAY && wine_quiet cmd /c statuses.bat 2>/dev/null | tr -d '\r' | grep '^status=' | tr '\n' ' ')
+    # cmd ends with the last status, 2: read whole, then searched.
+    statuses=$(cd "$folder" && unset DISPLAY && { wine_quiet cmd /c statuses.bat 2>/dev/null || true; })
+    statuses=$(tr -d '\r' <<<"$statuses" | grep '^status=' | tr '\n' ' ' || true)
     rm "$batch"
     [ "$statuses" = "status=0 status=2 " ] ||
         { echo "korinde.com's exit statuses in cmd.exe were: $statuses (not 0, then 2)" >&2; exit 1; }
@@ -165,11 +167,12 @@ check_missing_file() {
     rm -r "$broken"
 }
 
-# Waits up to ten seconds for the window titled Korinde; prints its id.
+# Waits up to ten seconds for Korinde's window, "Korinde" or, under today's
+# law (the popup's default), "Korinde（現行の祝日）"; prints its id.
 wait_for_window() {
     local window=""
     for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Korinde$' 2>/dev/null | head -n 1 || true)
+        window=$(xdotool search --onlyvisible --name '^Korinde(（現行の祝日）)?$' 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         sleep 0.1
     done
