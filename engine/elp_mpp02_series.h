@@ -10,7 +10,7 @@ namespace kyotu1::lunar_theory {
 // amplitude · sin(argument[0] + argument[1]·t + … + argument[4]·t⁴), t in
 // Julian centuries from J2000.0; a cosine is a sine with π/2 added.
 struct Term {
-    double amplitude;  // arcseconds, or km for the distance
+    double amplitude;  // arcseconds
     std::array<double, 5> argument;
 };
 
@@ -21,9 +21,8 @@ struct Series {
 
 // The Moon's mean longitude W1, radians: a polynomial in t.
 extern const std::array<double, 5> mean_longitude;
-// The longitude (added to W1) and the latitude, arcseconds; the distance, km.
+// The longitude (added to W1) and the latitude, arcseconds.
 extern const Series longitude;
 extern const Series latitude;
-extern const Series distance;
 
 }  // namespace kyotu1::lunar_theory

@@ -112,24 +112,21 @@ Vector moon_from_short_series(double tt) {
 // transpose of ERFA's (IAU 2006, with the frame bias), the one the Sun's path
 // uses; the motion from the short series.
 Vector moon_seen_from_earth(double tt) {
-    static const auto ecliptic_of_j2000 = [] {
-        std::array<std::array<double, 3>, 3> matrix{};
-        double rm[3][3];
-        eraEcm06(ERFA_DJ00, 0.0, rm);
-        for (std::size_t i = 0; i < 3; ++i) {
-            for (std::size_t j = 0; j < 3; ++j) matrix[i][j] = rm[i][j];
-        }
-        return matrix;
+    struct Rotation {
+        double r[3][3];
+    };
+    static Rotation ecliptic_of_j2000 = [] {
+        Rotation rotation{};
+        eraEcm06(ERFA_DJ00, 0.0, rotation.r);
+        return rotation;
     }();
-    // Only the direction matters here; the distance, for the light time, is
-    // the short series's (within some 10 km: 3e-5 of 1.3 s).
-    const std::array<double, 3> direction = lunar_theory::moon_direction(tt);
+    // The distance, for the light time alone, is the short series's (within
+    // some 10 km: 3e-5 of 1.3 s).
     Vector moon = moon_from_short_series(tt);
-    const double distance = std::hypot(moon.p[0], moon.p[1], moon.p[2]);
-    for (std::size_t i = 0; i < 3; ++i) {
-        moon.p[i] = 0.0;
-        for (std::size_t j = 0; j < 3; ++j) moon.p[i] += ecliptic_of_j2000[j][i] * direction[j] * distance;
-    }
+    const double distance = eraPm(moon.p);
+    std::array<double, 3> place = lunar_theory::moon_direction(tt);
+    for (double& coordinate : place) coordinate *= distance;
+    eraTrxp(ecliptic_of_j2000.r, place.data(), moon.p);
     return seen_after_light_time(moon);
 }
 

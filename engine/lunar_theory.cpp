@@ -35,12 +35,21 @@ constexpr std::array<double, 5> laskar_p = {0.10180391e-4, 0.47020439e-6, -0.541
 constexpr std::array<double, 5> laskar_q = {-0.113469002e-3, 0.12372674e-6, 0.1265417e-8, -0.1371808e-11,
                                             -0.320334e-14};
 
-// The rotation from the mean ecliptic of date to that of J2000 of a place
-// in spherical coordinates on the former.
-std::array<double, 3> on_j2000_ecliptic(double v, double u, double r, const Powers& t) {
-    const double x1 = r * std::cos(u) * std::cos(v);
-    const double x2 = r * std::cos(u) * std::sin(v);
-    const double x3 = r * std::sin(u);
+Powers powers_of(double tt) {
+    const double c = tt / days_per_century;
+    return {1.0, c, c * c, c * c * c, c * c * c * c};
+}
+
+}  // namespace
+
+std::array<double, 3> moon_direction(double tt) {
+    const Powers t = powers_of(tt);
+    const double v = polynomial(mean_longitude, t) + sum_of(longitude, t) * arcsecond;
+    const double u = sum_of(latitude, t) * arcsecond;
+    // On the mean ecliptic of date, then turned onto that of J2000.
+    const double x1 = std::cos(u) * std::cos(v);
+    const double x2 = std::cos(u) * std::sin(v);
+    const double x3 = std::sin(u);
     const double p = polynomial(laskar_p, t) * t[1];
     const double q = polynomial(laskar_q, t) * t[1];
     const double root = 2 * std::sqrt(1 - p * p - q * q);
@@ -49,25 +58,6 @@ std::array<double, 3> on_j2000_ecliptic(double v, double u, double r, const Powe
     const double qq = 1 - 2 * q * q;
     return {pp * x1 + pq * x2 + p * root * x3, pq * x1 + qq * x2 - q * root * x3,
             -p * root * x1 + q * root * x2 + (pp + qq - 1) * x3};
-}
-
-Powers powers_of(double tt) {
-    const double c = tt / days_per_century;
-    return {1.0, c, c * c, c * c * c, c * c * c * c};
-}
-
-double longitude_of(const Powers& t) { return polynomial(mean_longitude, t) + sum_of(longitude, t) * arcsecond; }
-
-}  // namespace
-
-std::array<double, 3> moon_position(double tt) {
-    const Powers t = powers_of(tt);
-    return on_j2000_ecliptic(longitude_of(t), sum_of(latitude, t) * arcsecond, sum_of(distance, t), t);
-}
-
-std::array<double, 3> moon_direction(double tt) {
-    const Powers t = powers_of(tt);
-    return on_j2000_ecliptic(longitude_of(t), sum_of(latitude, t) * arcsecond, 1.0, t);
 }
 
 }  // namespace kyotu1::lunar_theory

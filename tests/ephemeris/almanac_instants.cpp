@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     // JST days of 1873-01-01 and 2100-12-31; JD 2440587.5 is 1970-01-01 0h UT.
     const int step = argc > 1 ? std::atoi(argv[1]) : 1;
     for (double tt = -46750; tt <= 37250; tt += 2.0 * step) {
-        const auto [x, y, z] = lunar_theory::moon_position(tt);
+        const auto [x, y, z] = lunar_theory::moon_direction(tt);
         constexpr double degrees = 180 / std::numbers::pi;
         std::printf("moon %.8f %.10f %.10f\n", j2000 + tt, std::atan2(y, x) * degrees,
                     std::atan2(z, std::hypot(x, y)) * degrees);
