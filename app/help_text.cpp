@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QString>
 
 #include "app/command_line.h"

@@ -15,7 +15,7 @@ const QStringList gothic_families = {"IPAPGothic", "IPAexGothic", "Yu Gothic", "
 const QStringList numeral_families = {"DejaVu Sans", "IPAPGothic", "Segoe UI", "Arial"};
 constexpr QColor moon_ink{0x4A, 0x4A, 0x4A};
 
-QColor colour_of(sheet::RgbColour colour) {
+QColor colour_of(kyotu1::RgbColour colour) {
     const std::uint32_t rgb = colour.rgb;
     return {static_cast<int>((rgb >> 16U) & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU),
             static_cast<int>(rgb & 0xFFU)};

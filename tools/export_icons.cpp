@@ -1,17 +1,16 @@
 // Build tool: writes the application icon as the PNG files of the desktop's
 // icon theme (korinde-<size>.png) and as a Windows icon (korinde.ico), all
 // from the window icon's own pixels, enlarged without smoothing.
+#include <algorithm>
+#include <array>
+#include <iostream>
+#include <vector>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QtEndian>
-#include <algorithm>
-#include <array>
-#include <iostream>
-
-#include <cstdio>
-#include <vector>
 
 #include "ui/pictures.h"
 

@@ -1,7 +1,7 @@
 #include "ui/platform.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 #include <QApplication>
 #include <QDate>

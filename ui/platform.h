@@ -8,7 +8,7 @@
 #include <QColor>
 
 #include "engine/calendar.h"
-#include "view/month_grid.h"
+#include "view/colours.h"
 
 namespace korinde {
 

@@ -8,17 +8,11 @@
 
 #include "engine/calendar.h"
 #include "engine/holidays.h"
+#include "view/colours.h"
 
 namespace kyotu1 {
 
 inline constexpr std::size_t grid_cells = 37;
-
-// A colour as the window's platform writes it, 0x00BBGGRR: a type of its
-// own, so that it is never read as a sheet's 0xRRGGBB.
-struct BgrColour {
-    std::uint32_t bgr;
-    friend constexpr bool operator==(BgrColour, BgrColour) = default;
-};
 
 // The day cells' back colours.
 inline constexpr BgrColour colour_white{0xFFFFFF};

@@ -29,8 +29,8 @@ constexpr double month_number_points = 64;
 
 // Within a day cell, from its top left corner: the day's number, 六曜 and the
 // lunar date in the top right corner, and under the number a stack of lines.
-constexpr Box day_number_box{2, 1, 16, 11};
 constexpr double cell_padding_left = 2;
+constexpr Box day_number_box{cell_padding_left, 1, 16, 11};
 constexpr double cell_padding_right = 1.6;
 constexpr double cell_padding_bottom = 0.8;
 constexpr double corner_width = 17;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/holidays.h"
+#include "view/colours.h"
 
 namespace kyotu1::sheet {
 
@@ -17,13 +18,6 @@ inline constexpr double page_height = 210;
 
 struct Box {
     double x, y, width, height;
-};
-
-// Colours written 0xRRGGBB, as print designs give them: a type of its own,
-// so that it is never read as the window's 0x00BBGGRR.
-struct RgbColour {
-    std::uint32_t rgb;
-    friend constexpr bool operator==(RgbColour, RgbColour) = default;
 };
 
 enum class Face : std::uint8_t { gothic, numerals };
