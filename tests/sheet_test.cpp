@@ -2,6 +2,8 @@
 // through the program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,6 +86,19 @@ TEST(Sheets, DayNumbersInTheirColours) {
     }
     expected.insert(expected.end(), 6, faint);
     EXPECT_EQ(colours, expected);
+}
+
+// The weekday heading, 日 to 土 with Sunday red and Saturday blue, after the
+// heading's own 月.
+TEST(Sheets, WeekdayHeadingInItsColours) {
+    const std::string week[] = {"日", "月", "火", "水", "木", "金", "土"};
+    std::vector<std::pair<std::string, RgbColour>> letters;
+    for (const Text& text : month_page(2026, 5, {HolidayLaw::builtin, 2027}).texts) {
+        if (std::ranges::find(week, text.text) != std::end(week)) letters.emplace_back(text.text, text.colour);
+    }
+    const std::vector<std::pair<std::string, RgbColour>> expected = {
+        {"月", ink}, {"日", sheet::red}, {"月", ink}, {"火", ink}, {"水", ink}, {"木", ink}, {"金", ink}, {"土", blue}};
+    EXPECT_EQ(letters, expected);
 }
 
 }  // namespace
