@@ -54,12 +54,14 @@ pack_zip() {
     echo "$zip"
 }
 
-# The program's text output under Wine, line ends made Unix's.
+# The text output of program $2 of folder $1 under Wine, line ends made
+# Unix's; its status is the program's.
 run_unpacked() {
-    local folder=$1
-    shift
+    local folder=$1 program=$2
+    shift 2
     # No display: Qt's box for a missing platform plugin cannot block the run.
-    (cd "$folder" && unset DISPLAY && wine_quiet ./Korinde.exe "$@") 2>"$folder/../stderr.txt" | tr -d '\r'
+    (cd "$folder" && unset DISPLAY && wine_quiet "./$program" "$@") 2>"$folder/../stderr.txt" | tr -d '\r'
+    return "${PIPESTATUS[0]}"
 }
 
 # Unpacks the zip into a folder with Japanese characters and spaces, with no
@@ -97,7 +99,7 @@ check_unpacked_zip() {
 
     # Qt's own reason for a missing platform plugin; ours for a missing DLL.
     check_missing_file "$folder" plugins/platforms/qwindows.dll 'Could not find the Qt platform plugin "windows"'
-    check_missing_file "$folder" Qt6Widgets.dll 'ウィンドウの部品を読み込めません'
+    check_missing_file "$folder" Qt6Widgets.dll 'ウィンドウの部品を読み込めません' "Korinde.exe korinde.com"
     check_exports "$folder" "$place"
 
     check_popup_toggle "$folder"
@@ -114,7 +116,9 @@ check_console_program() {
         { echo "korinde.com --list 2026 failed from the unpacked zip." >&2; exit 1; }
     [ "$(tr -d '\r' <"$place/com.txt")" = "$list" ] ||
         { echo "korinde.com --list 2026 > file wrote: $(head -c 200 "$place/com.txt")" >&2; exit 1; }
-    printf '@korinde.com --list 2026 >NUL\r\n@echo status=%%ERRORLEVEL%%\r\n@korinde.com --list 0 2>NUL\r\n@echo status=%%ERRORLEVEL%%\r\n' \
+    # Typed without its extension, as a user types it: cmd.exe takes .com
+    # before .exe.
+    printf '@korinde --list 2026 >NUL\r\n@echo status=%%ERRORLEVEL%%\r\n@korinde --list 0 2>NUL\r\n@echo status=%%ERRORLEVEL%%\r\n' \
         >"$batch"
     # cmd ends with the last status, 2: read whole, then searched.
     statuses=$(cd "$folder" && unset DISPLAY && { wine_quiet cmd /c statuses.bat 2>/dev/null || true; })
@@ -155,15 +159,19 @@ check_exports() {
     echo "Exports: the iCalendar file as Linux's, the PDF read as Linux's" >&2
 }
 
-# A copy of the unpacked folder without file $2 must say $3 on stderr.
+# A copy of the unpacked folder without file $2 must say $3 on stderr and
+# end with a status not 0, started as each program in $4 (Korinde.exe).
 check_missing_file() {
-    local broken
+    local broken program status
     broken=$(dirname "$1")/broken
     cp -r "$1" "$broken"
     rm "$broken/$2"
-    run_unpacked "$broken" >/dev/null || true
-    grep -q "$3" "$(dirname "$1")/stderr.txt" ||
-        { echo "A missing $2 was not reported: $(cat "$(dirname "$1")/stderr.txt")" >&2; exit 1; }
+    for program in ${4:-Korinde.exe}; do
+        status=0
+        run_unpacked "$broken" "$program" >/dev/null || status=$?
+        grep -q "$3" "$(dirname "$1")/stderr.txt" && [ "$status" -ne 0 ] ||
+            { echo "$program without $2 ended with $status: $(cat "$(dirname "$1")/stderr.txt")" >&2; exit 1; }
+    done
     rm -r "$broken"
 }
 

@@ -6,7 +6,8 @@
 windows_cache=${KORINDE_WINDOWS_CACHE:-/var/cache/korinde-windows}
 windows_triplet=x86_64-w64-mingw32
 windows_toolchain=$project_root/cmake/mingw-w64.cmake
-windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine dpkg-dev xvfb x11-utils imagemagick zip unzip icoutils)
+windows_packages=(g++-mingw-w64-x86-64-posix wine64 wine dpkg-dev xvfb x11-utils imagemagick zip unzip icoutils
+    wixl msitools)
 
 # The newest version of a source package that the archive offers.
 source_version() {
