@@ -30,22 +30,26 @@ constexpr const char* module_suffix = ".so";
 #endif
 
 // Next to the program in a build and on Windows, in the module folder beside
-// bin when installed. The error told is the one that explains: of the first
-// place where the module exists but does not load, else that it is nowhere.
-template <typename Function>
-Function load(const char* module_name, const char* symbol, const std::string& part = "ウィンドウの部品") {
+// bin when installed: the first place where the module is.
+QString find_module(const char* module_name, const std::string& part) {
     const QString folder = korinde::program_folder();
     const QString name = QString::fromLatin1(module_name);
     const std::array<QString, 2> places = {folder + "/" + name, folder + "/../" KORINDE_MODULE_DIR "/" + name};
     for (const QString& place : places) {
-        if (!QFileInfo::exists(place + module_suffix)) continue;
-        QLibrary module(place);
-        if (auto function = reinterpret_cast<Function>(module.resolve(symbol))) return function;
-        throw std::runtime_error(part + "を読み込めません: " + module.errorString().toStdString());
+        if (QFileInfo::exists(place + module_suffix)) return place;
     }
     QStringList tried;
     for (const QString& place : places) tried << QDir::toNativeSeparators(QDir::cleanPath(place + module_suffix));
     throw std::runtime_error(part + "が見つかりません: " + tried.join("、").toStdString());
+}
+
+// The error told is the one that explains: of the first place where the
+// module exists but does not load, else that it is nowhere.
+template <typename Function>
+Function load(const char* module_name, const char* symbol, const std::string& part = "ウィンドウの部品") {
+    QLibrary module(find_module(module_name, part));
+    if (auto function = reinterpret_cast<Function>(module.resolve(symbol))) return function;
+    throw std::runtime_error(part + "を読み込めません: " + module.errorString().toStdString());
 }
 
 const std::string popup_part = "ポップアップの部品";
@@ -56,6 +60,22 @@ void write_out(void* /*context*/, const char* data, std::size_t size) {
 
 void write_err(void* /*context*/, const char* data, std::size_t size) {
     std::cerr.write(data, static_cast<std::streamsize>(size));
+}
+
+bool close_open_popup() {
+    return korinde::popup_may_be_open() &&
+           load<korinde::CloseOpenPopup>("korinde-popup", korinde::close_open_popup_symbol, popup_part)() != 0;
+}
+
+// Called by the window once it has shown. A module that does not load costs
+// the toggle only: the popup stays open and closes on Esc.
+void listen_for_close(void (*close)(void* context), void* context) {
+    try {
+        load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol, popup_part)(close, context);
+    } catch (const std::exception& error) {
+        std::cerr << "korinde: " << error.what() << "。もう一度 --popup としても閉じません。Esc で閉じてください。"
+                  << std::endl;
+    }
 }
 
 int current_law(const korinde::CommandLine& command) { return command.law == kyotu1::HolidayLaw::current ? 1 : 0; }
@@ -103,16 +123,14 @@ int run(int argc, char** argv) {
                                  nullptr};
     std::optional<korinde::PopupStartLock> lock;
     if (command.popup) {
-        const auto close_open_popup =
-            load<korinde::CloseOpenPopup>("korinde-popup", korinde::close_open_popup_symbol, popup_part);
+        find_module("korinde-popup", popup_part);  // a missing one is told before the window opens
         // Closing needs no lock; opening looks again under it, since another
         // popup may be starting meanwhile.
-        if (close_open_popup() != 0) return 0;
+        if (close_open_popup()) return 0;
         lock.emplace();
-        if (close_open_popup() != 0) return 0;
+        if (close_open_popup()) return 0;
         korinde::choose_popup_platform();  // only for a popup that opens
-        request.listen_for_close =
-            load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol, popup_part);
+        request.listen_for_close = listen_for_close;
         request.popup_listening = [](void* held) { static_cast<korinde::PopupStartLock*>(held)->release(); };
         request.listening_context = &*lock;
     }

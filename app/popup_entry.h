@@ -1,5 +1,5 @@
 // Between the program and its popup module, the popup's socket. Only a
-// --popup loads it, so a plain start never loads Qt Network.
+// --popup loads it, and only when a popup may be open or once one has shown.
 #pragma once
 
 extern "C" {

@@ -7,6 +7,6 @@
 extern "C" Q_DECL_EXPORT int korinde_close_open_popup() { return korinde::close_open_popup() ? 1 : 0; }
 
 extern "C" Q_DECL_EXPORT void korinde_listen_for_close(void (*close)(void* context), void* context) {
-    auto* server = new korinde::PopupServer([close, context] { close(context); });
-    server->setParent(QCoreApplication::instance());  // lives as long as the program
+    // Lives as long as the program.
+    korinde::listen_for_close([close, context] { close(context); }, QCoreApplication::instance());
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -13,6 +14,13 @@
 #include <sddl.h>
 
 #include <vector>
+#else
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace korinde {
@@ -74,8 +82,25 @@ QString popup_socket_name() {
     if (name.isEmpty() || ProcessIdToSessionId(GetCurrentProcessId(), &session) == 0) return {};
     return QString("korinde-popup-%1-%2").arg(QString::fromLatin1(name.toUtf8().toHex())).arg(session);
 }
+bool popup_may_be_open() { return true; }  // a pipe has no file to look for
 #else
 QString popup_socket_name() { return popup_path(); }
+
+// A socket that no one listens on is a dead popup's, and no socket none at
+// all: neither needs the popup module loaded to be found out.
+bool popup_may_be_open() {
+    const QByteArray path = QFile::encodeName(popup_path());
+    sockaddr_un address{};
+    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return true;  // Qt's to tell
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (probe < 0) return true;
+    const bool listening = connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const int reason = errno;
+    close(probe);
+    return listening || (reason != ENOENT && reason != ECONNREFUSED);
+}
 #endif
 
 // A popup holds the lock for as long as its window module takes to load and

@@ -19,6 +19,11 @@ inline const QByteArray popup_close_answer = "closing\n";
 // one close the other's popup.
 QString popup_socket_name();
 
+// False only where it is sure that no popup is open: outside Windows, when
+// no one listens on its socket. Asking one to close loads the popup module;
+// a popup that opens is spared that until it has shown.
+bool popup_may_be_open();
+
 // Held from the look for an open popup until the new popup listens, so that
 // two started at once cannot both open. A lock left by a process that died
 // is taken over.

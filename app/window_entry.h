@@ -1,5 +1,5 @@
 // Between the program and its window module. The program itself links only
-// Qt Core and Network, so that the command line and a second --popup never
+// Qt Core, so that the command line and a second --popup never
 // load the GUI libraries; it loads the module when a window is wanted.
 #pragma once
 
@@ -10,9 +10,10 @@ struct KorindeWindowRequest {
     int year;         // the month to open at; 0 for today's
     int month;        // 0 for today's month (of the given year, or today's)
     int popup;        // 1 to open as the panel clock's popup
-    // For a popup: starts listening for the request to close (see popup_entry.h).
+    // For a popup: starts listening for the request to close (see
+    // popup_entry.h); called once the popup has painted.
     void (*listen_for_close)(void (*close)(void* context), void* context);
-    // For a popup: called once it listens.
+    // For a popup: called once it listens (or could not).
     void (*popup_listening)(void* context);
     void* listening_context;
 };

@@ -1,7 +1,13 @@
 // The window half of the program, loaded by it when a window is wanted.
 #include <exception>
+#include <functional>
 #include <iostream>
 #include <optional>
+#include <utility>
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 
 #include "app/application.h"
 #include "app/window_entry.h"
@@ -13,6 +19,33 @@
 #include "ui/wincal.h"
 
 namespace {
+
+// Runs a job once, on the event loop after the widget's first paint: what the
+// first sight of the window does not need waits until it is there.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget& widget, std::function<void()> job) : QObject(&widget), job_(std::move(job)) {
+        soon_.setSingleShot(true);
+        soon_.setInterval(0);
+        connect(&soon_, &QTimer::timeout, this, [this] {
+            job_();
+            deleteLater();
+        });
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            soon_.start();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> job_;
+    QTimer soon_;
+};
 
 // The month asked for, or none for today's; a year without a month opens at
 // today's month of that year.
@@ -30,8 +63,11 @@ int run_window(int argc, char** argv, const KorindeWindowRequest* request) {
     wincal window(requested_month(*request));
 
     if (request->popup != 0) {
-        request->listen_for_close([](void* popup) { static_cast<wincal*>(popup)->close(); }, &window);
-        request->popup_listening(request->listening_context);
+        // Listening loads the popup module, which the first paint does without.
+        new AfterFirstPaint(window, [request, &window] {  // owned by the window
+            request->listen_for_close([](void* popup) { static_cast<wincal*>(popup)->close(); }, &window);
+            request->popup_listening(request->listening_context);
+        });
         new korinde::PopupBehaviour(window);  // owned by the window
     }
     window.show();
