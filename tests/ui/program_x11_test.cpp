@@ -133,6 +133,7 @@ void ProgramX11Test::toggles_and_outlives_a_crash_and_garbage() {
 
     auto crashed = start_popup();
     QVERIFY(opens(*crashed));
+    QTRY_VERIFY(QFileInfo::exists(korinde::popup_socket_name()));  // it listens once it has shown
     crashed->kill();
     crashed->waitForFinished();
     QVERIFY(QFileInfo::exists(korinde::popup_socket_name()));  // left behind
