@@ -5,7 +5,6 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
@@ -26,15 +25,6 @@
 
 namespace korinde {
 namespace {
-
-std::optional<sockaddr_un> socket_address() {
-    const QByteArray path = QFile::encodeName(popup_socket_name());
-    sockaddr_un address{};
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return std::nullopt;
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    return address;
-}
 
 // Waits until the descriptor is ready for events, at most until the deadline.
 bool ready(int descriptor, short events, const QDeadlineTimer& deadline) {
@@ -158,7 +148,7 @@ private:
 
 // A socket listening for this user alone, or the reason why not.
 std::variant<int, QString> listening_socket() {
-    const auto address = socket_address();
+    const auto address = popup_socket_address();
     if (!address) return QString("ソケットの場所が長すぎます");
     const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (descriptor < 0) return QString::fromLocal8Bit(std::strerror(errno));
@@ -178,7 +168,7 @@ std::variant<int, QString> listening_socket() {
 }  // namespace
 
 bool close_open_popup() {
-    const auto address = socket_address();
+    const auto address = popup_socket_address();
     if (!address) return false;
     const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (descriptor < 0) return false;

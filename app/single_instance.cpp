@@ -16,7 +16,6 @@
 #include <vector>
 #else
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -86,17 +85,23 @@ bool popup_may_be_open() { return true; }  // a pipe has no file to look for
 #else
 QString popup_socket_name() { return popup_path(); }
 
+std::optional<sockaddr_un> popup_socket_address() {
+    const QByteArray path = QFile::encodeName(popup_path());
+    sockaddr_un address{};
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return std::nullopt;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return address;
+}
+
 // A socket that no one listens on is a dead popup's, and no socket none at
 // all: neither needs the popup module loaded to be found out.
 bool popup_may_be_open() {
-    const QByteArray path = QFile::encodeName(popup_path());
-    sockaddr_un address{};
-    if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return true;  // Qt's to tell
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const auto address = popup_socket_address();
+    if (!address) return false;
     const int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (probe < 0) return true;
-    const bool listening = connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (probe < 0) return true;  // the module's to tell
+    const bool listening = connect(probe, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0;
     const int reason = errno;
     close(probe);
     return listening || (reason != ENOENT && reason != ECONNREFUSED);

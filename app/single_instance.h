@@ -8,6 +8,12 @@
 #include <QLockFile>
 #include <QString>
 
+#ifndef Q_OS_WIN
+#include <sys/un.h>
+
+#include <optional>
+#endif
+
 namespace korinde {
 
 inline const QByteArray popup_close_request = "close\n";
@@ -18,6 +24,12 @@ inline const QByteArray popup_close_answer = "closing\n";
 // empty where Windows does not tell either: a name shared by two would let
 // one close the other's popup.
 QString popup_socket_name();
+
+#ifndef Q_OS_WIN
+// The socket's address, or none where its path is too long for one, where no
+// popup can listen.
+std::optional<sockaddr_un> popup_socket_address();
+#endif
 
 // False only where it is sure that no popup is open: outside Windows, when
 // no one listens on its socket. Asking one to close loads the popup module;
