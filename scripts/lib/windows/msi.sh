@@ -29,8 +29,11 @@ product_code() {
 # Builds the package of the program version $2 from the unpacked zip folder
 # $1 into the file $3.
 build_msi() {
-    local stage version=$2 msi=$3 work
+    local stage version=$2 msi=$3 work installer_version code
     stage=$(realpath "$1")
+    # Apart, so that a version that does not fit stops the script here.
+    installer_version=$(msi_version "$version")
+    code=$(product_code "$version")
     work=$(mktemp -d)
     (cd "$stage" && find . -type f | LC_ALL=C sort |
         wixl-heat -p ./ --directory-ref INSTALLDIR --component-group ProgramFiles --var var.SourceDir --win64) \
@@ -44,7 +47,7 @@ build_msi() {
     # It writes the summary's language as English's whatever the package's.
     printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
     (cd "$work" && WINDOWS_LANGUAGE=ja wixl -a x64 -o korinde.msi \
-        -D Version="$(msi_version "$version")" -D ProductCode="$(product_code "$version")" \
+        -D Version="$installer_version" -D ProductCode="$code" \
         -D SourceDir=files -D Win64=yes -D Icon=korinde.ico -D HomePage="$(home_page)" \
         korinde.wxs files.wxs &&
         WINDOWS_LANGUAGE=ja msibuild korinde.msi -s "$(msi_subject)" "Korinde Project" "x64;1041" &&
