@@ -53,6 +53,13 @@ bool ends_well(QProcess& process) {
     return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// Someone listens on the popup's socket: the popup does once it has shown.
+bool listening() {
+    QLocalSocket socket;
+    socket.connectToServer(korinde::popup_socket_name());
+    return socket.waitForConnected(200);
+}
+
 // A second --popup closes the first and exits 0.
 bool toggle_closes(QProcess& open) {
     auto second = start_popup();
@@ -133,13 +140,14 @@ void ProgramX11Test::toggles_and_outlives_a_crash_and_garbage() {
 
     auto crashed = start_popup();
     QVERIFY(opens(*crashed));
-    QTRY_VERIFY(QFileInfo::exists(korinde::popup_socket_name()));  // it listens once it has shown
+    QTRY_VERIFY(listening());
     crashed->kill();
     crashed->waitForFinished();
     QVERIFY(QFileInfo::exists(korinde::popup_socket_name()));  // left behind
 
     auto next = start_popup();
     QVERIFY(opens(*next));
+    QTRY_VERIFY(listening());
     for (const QByteArray& garbage : {QByteArray("hello\n"), QByteArray("clo"), QByteArray("close\nclose\n"),
                                       QByteArray(4096, '\xff'), QByteArray()}) {
         QLocalSocket socket;
