@@ -1,9 +1,9 @@
 #include "app/application.h"
+#include "engine/standard_streams.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <exception>
-#include <iostream>
 #include <utility>
 #include <vector>
 
@@ -35,7 +35,7 @@ QString reason_for(const QString& fatal) {
 void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         // Started without a console on Windows, Qt has shown its own box already.
-        std::cerr << no_display_message << '\n' << "(Qt: " << reason_for(text).toStdString() << ")" << std::endl;
+        kyotu1::print_err(std::string(no_display_message) + "\n(Qt: " + reason_for(text).toStdString() + ")\n");
         std::_Exit(1);
     }
     const bool from_platform = context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa");
@@ -78,7 +78,7 @@ void Application::check_japanese_faces_soon() { postEvent(this, new QEvent(check
 
 void Application::customEvent(QEvent* event) {
     if (event->type() == check_faces_event && !japanese_faces_available()) {
-        std::cerr << missing_fonts_message << std::endl;
+        kyotu1::print_err(std::string(missing_fonts_message) + '\n');
     }
 }
 

@@ -1,10 +1,9 @@
 #include "app/command_line.h"
 
-#include <iostream>
-
 #include <QCommandLineParser>
 
 #include "app/options.h"
+#include "engine/standard_streams.h"
 #include "korinde_version.h"
 #include "view/almanac_text.h"
 #include "view/holiday_list.h"
@@ -135,8 +134,9 @@ std::optional<kyotu1::EntryKinds> entry_kinds_of(const QString& text) {
 // stderr, ahead of itself, what that year's holidays are.
 void warn_past_the_rules(std::int16_t year) {
     if (year <= kyotu1::last_rule_year) return;
-    std::cerr << "korinde: 祝日の規則は " << kyotu1::last_rule_year << " 年までです。" << year
-              << " 年の祝日は規則をそのまま当てはめたもので、実際の祝日とは異なることがあります" << std::endl;
+    kyotu1::print_err("korinde: 祝日の規則は " + std::to_string(kyotu1::last_rule_year) + " 年までです。" +
+                      std::to_string(year) +
+                      " 年の祝日は規則をそのまま当てはめたもので、実際の祝日とは異なることがあります\n");
 }
 
 // Qt's parser misses a value only where the option ends the command line.
@@ -269,20 +269,20 @@ Parsed parse_command_line(const QStringList& arguments) {
 
 int run_without_window(const CommandLine& command) {
     switch (command.action) {
-        case CommandLine::Action::help: std::cout << help_text(); break;
-        case CommandLine::Action::version: std::cout << version_text(); break;
+        case CommandLine::Action::help: kyotu1::print_out(help_text()); break;
+        case CommandLine::Action::version: kyotu1::print_out(version_text()); break;
         case CommandLine::Action::list: {
             const std::int16_t year = command.year.value_or(kyotu1::min_year);
             warn_past_the_rules(year);
-            std::cout << kyotu1::holiday_list(year, command.law);
+            kyotu1::print_out(kyotu1::holiday_list(year, command.law));
             break;
         }
         case CommandLine::Action::almanac:
-            std::cout << kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month,
-                                              command.law);
+            kyotu1::print_out(
+                kyotu1::almanac_list(command.year.value_or(kyotu1::first_almanac_year), command.month, command.law));
             break;
         case CommandLine::Action::koyomi:
-            std::cout << kyotu1::koyomi_list(command.year.value_or(kyotu1::first_almanac_year));
+            kyotu1::print_out(kyotu1::koyomi_list(command.year.value_or(kyotu1::first_almanac_year)));
             break;
         case CommandLine::Action::ics:
         case CommandLine::Action::pdf:
@@ -292,13 +292,13 @@ int run_without_window(const CommandLine& command) {
 }
 
 int standard_output_written() {
-    if (std::cout.flush()) return 0;
-    std::cerr << "korinde: 標準出力に書き出せません" << std::endl;
+    if (kyotu1::standard_output_flushed()) return 0;
+    kyotu1::print_err("korinde: 標準出力に書き出せません\n");
     return 1;
 }
 
 int refuse(const std::string& complaint) {
-    std::cerr << complaint << '\n' << usage_line() << '\n';
+    kyotu1::print_err(complaint + '\n' + usage_line() + '\n');
     return 2;
 }
 

@@ -1,6 +1,5 @@
 #include "app/display.h"
-
-#include <iostream>
+#include "engine/standard_streams.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -28,13 +27,13 @@ void choose_popup_platform() {
     if (named("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", QByteArray("xcb"));
     } else {
-        std::cerr << wayland_popup_message << std::endl;
+        kyotu1::print_err(std::string(wayland_popup_message) + '\n');
     }
 #endif
 }
 
 int refuse_without_display() {
-    std::cerr << no_display_message << std::endl;
+    kyotu1::print_err(std::string(no_display_message) + '\n');
     return 1;
 }
 

@@ -3,7 +3,6 @@
 // --pdf, and the window module for the rest.
 #include <array>
 #include <exception>
-#include <iostream>
 #include <optional>
 #include <stdexcept>
 
@@ -20,6 +19,7 @@
 #include "app/single_instance.h"
 #include "app/window_entry.h"
 #include "app/windows_console.h"
+#include "engine/standard_streams.h"
 
 namespace {
 
@@ -54,13 +54,9 @@ Function load(const char* module_name, const char* symbol, const std::string& pa
 
 const std::string popup_part = "ポップアップの部品";
 
-void write_out(void* /*context*/, const char* data, std::size_t size) {
-    std::cout.write(data, static_cast<std::streamsize>(size));
-}
+void write_out(void* /*context*/, const char* data, std::size_t size) { kyotu1::print_out({data, size}); }
 
-void write_err(void* /*context*/, const char* data, std::size_t size) {
-    std::cerr.write(data, static_cast<std::streamsize>(size));
-}
+void write_err(void* /*context*/, const char* data, std::size_t size) { kyotu1::print_err({data, size}); }
 
 bool close_open_popup() {
     return korinde::popup_may_be_open() &&
@@ -73,8 +69,8 @@ void listen_for_close(void (*close)(void* context), void* context) {
     try {
         load<korinde::ListenForClose>("korinde-popup", korinde::listen_for_close_symbol, popup_part)(close, context);
     } catch (const std::exception& error) {
-        std::cerr << "korinde: " << error.what() << "。もう一度 --popup としても閉じません。Esc で閉じてください。"
-                  << std::endl;
+        kyotu1::print_err(std::string("korinde: ") + error.what() +
+                          "。もう一度 --popup としても閉じません。Esc で閉じてください。\n");
     }
 }
 

@@ -4,10 +4,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
-#include <iostream>
 #include <utility>
 
 #include "app/single_instance.h"
+#include "engine/standard_streams.h"
 
 namespace korinde {
 namespace {
@@ -48,7 +48,7 @@ PopupServer::PopupServer(std::function<void()> close) : close_(std::move(close))
     if (name.isEmpty() || !server_.listen(name)) {
         // The popup still opens; only the toggle through a second --popup is lost.
         const QString reason = name.isEmpty() ? QString("利用者かセッションが分かりません") : server_.errorString();
-        std::cerr << cannot_listen_message << reason.toStdString() << cannot_listen_consequence << std::endl;
+        kyotu1::print_err(cannot_listen_message + reason.toStdString() + cannot_listen_consequence + '\n');
     }
     connect(&server_, &QLocalServer::newConnection, this, &PopupServer::take_connection);
 }

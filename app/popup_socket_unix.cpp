@@ -10,7 +10,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -22,6 +21,7 @@
 #include <QTimer>
 
 #include "app/single_instance.h"
+#include "engine/standard_streams.h"
 
 namespace korinde {
 namespace {
@@ -191,7 +191,7 @@ bool close_open_popup() {
 void listen_for_close(std::function<void()> close, QObject* owner) {
     const auto listening = listening_socket();
     if (const auto* reason = std::get_if<QString>(&listening)) {
-        std::cerr << cannot_listen_message << reason->toStdString() << cannot_listen_consequence << std::endl;
+        kyotu1::print_err(cannot_listen_message + reason->toStdString() + cannot_listen_consequence + '\n');
         return;
     }
     new PopupServer(std::get<int>(listening), std::move(close), owner);

@@ -1,7 +1,7 @@
 #include "app/single_instance.h"
+#include "engine/standard_streams.h"
 
 #include <array>
-#include <iostream>
 
 #include <QDir>
 #include <QFile>
@@ -115,9 +115,9 @@ PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") {
     // Opened anyway: at worst two popups start at once and both stay open.
     static const std::array<const char*, 4> reasons = {"", "ほかのプロセスが持ったままです", "ファイルを作れません",
                                                        "原因は不明です"};
-    std::cerr << "korinde: ポップアップの起動の順番を守るためのロックを取れません ("
-              << reasons.at(static_cast<std::size_t>(file_.error())) << ": "
-              << QDir::toNativeSeparators(file_.fileName()).toStdString() << ")。そのまま開きます。" << std::endl;
+    kyotu1::print_err(std::string("korinde: ポップアップの起動の順番を守るためのロックを取れません (") +
+                      reasons.at(static_cast<std::size_t>(file_.error())) + ": " +
+                      QDir::toNativeSeparators(file_.fileName()).toStdString() + ")。そのまま開きます。\n");
 }
 
 }  // namespace korinde

@@ -1,7 +1,6 @@
 // The window half of the program, loaded by it when a window is wanted.
 #include <exception>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <utility>
 
@@ -14,6 +13,7 @@
 #include "engine/calendar.h"
 #include "engine/holidays.h"
 #include "engine/run_state.h"
+#include "engine/standard_streams.h"
 #include "ui/platform.h"
 #include "ui/popup.h"
 #include "ui/wincal.h"
@@ -83,7 +83,7 @@ extern "C" Q_DECL_EXPORT int korinde_run_window(int argc, char** argv, const Kor
     try {
         return run_window(argc, argv, request);
     } catch (const std::exception& error) {
-        std::cerr << "korinde: 予期しない問題のため終了します (" << error.what() << ")" << std::endl;
+        kyotu1::print_err(std::string("korinde: 予期しない問題のため終了します (") + error.what() + ")\n");
         return 1;
     }
 }

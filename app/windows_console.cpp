@@ -1,7 +1,5 @@
 #include "app/windows_console.h"
 
-#include <iostream>
-
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -9,11 +7,14 @@
 
 #include <cstdio>
 
+#include <iostream>
 #include <optional>
 #include <streambuf>
 #include <string_view>
 #include <utility>
 #include <vector>
+#else
+#include "engine/standard_streams.h"
 #endif
 
 namespace korinde {
@@ -140,7 +141,7 @@ void binary_standard_output() {}
 
 void use_parent_console() {}
 
-void report_failure(const std::string& text) { std::cerr << text << std::endl; }
+void report_failure(const std::string& text) { kyotu1::print_err(text + '\n'); }
 #endif
 
 }  // namespace korinde

@@ -1,9 +1,8 @@
 #include "ui/guarded.h"
 
-#include <iostream>
-
 #include "engine/message_box.h"
 #include "engine/run_state.h"
+#include "engine/standard_streams.h"
 
 namespace korinde {
 
@@ -11,7 +10,7 @@ void report_failed_action() noexcept {
     try {
         kyotu1::msg_box(failed_action_message, kyotu1::mb_icon_warning, "");
     } catch (...) {
-        std::cerr << "korinde: " << failed_action_message << std::endl;
+        kyotu1::print_err(std::string("korinde: ") + failed_action_message + '\n');
     }
 }
 
