@@ -15,6 +15,8 @@
 
 #include <vector>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -108,16 +110,63 @@ bool popup_may_be_open() {
 }
 #endif
 
+namespace {
+
 // A popup holds the lock for as long as its window module takes to load and
 // listen, a fraction of a second; a wait of ten seconds spans a slow machine.
-PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") {
-    if (file_.tryLock(10000)) return;
-    // Opened anyway: at worst two popups start at once and both stay open.
-    static const std::array<const char*, 4> reasons = {"", "ほかのプロセスが持ったままです", "ファイルを作れません",
+constexpr int lock_wait_ms = 10000;
+
+enum class LockFailure { held, cannot_create, unknown };
+
+// Opened anyway: at worst two popups start at once and both stay open.
+void say_lock_not_taken(LockFailure failure, const QString& path) {
+    static const std::array<const char*, 3> reasons = {"ほかのプロセスが持ったままです", "ファイルを作れません",
                                                        "原因は不明です"};
     kyotu1::print_err(std::string("korinde: ポップアップの起動の順番を守るためのロックを取れません (") +
-                      reasons.at(static_cast<std::size_t>(file_.error())) + ": " +
-                      QDir::toNativeSeparators(file_.fileName()).toStdString() + ")。そのまま開きます。\n");
+                      reasons.at(static_cast<std::size_t>(failure)) + ": " +
+                      QDir::toNativeSeparators(path).toStdString() + ")。そのまま開きます。\n");
 }
+
+}  // namespace
+
+#ifdef Q_OS_WIN
+PopupStartLock::PopupStartLock() : file_(popup_path() + ".lock") {
+    if (file_.tryLock(lock_wait_ms)) return;
+    const auto error = file_.error();
+    say_lock_not_taken(error == QLockFile::LockFailedError   ? LockFailure::held
+                       : error == QLockFile::PermissionError ? LockFailure::cannot_create
+                                                             : LockFailure::unknown,
+                       file_.fileName());
+}
+#else
+// The kernel's lock on the open file: it goes with the process however that
+// ends, so nothing stale is left to take over, and taking it writes nothing.
+// The empty file stays: removing it would let a popup lock a file that
+// another has just replaced.
+PopupStartLock::PopupStartLock() {
+    const QString path = popup_path() + ".lock";
+    descriptor_ = open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor_ < 0) {
+        say_lock_not_taken(LockFailure::cannot_create, path);
+        return;
+    }
+    constexpr int poll_ms = 5;
+    for (int waited = 0; flock(descriptor_, LOCK_EX | LOCK_NB) != 0; waited += poll_ms) {
+        const bool busy = errno == EWOULDBLOCK || errno == EINTR;
+        if (!busy || waited >= lock_wait_ms) {
+            say_lock_not_taken(busy ? LockFailure::held : LockFailure::unknown, path);
+            release();
+            return;
+        }
+        usleep(poll_ms * 1000);
+    }
+}
+
+void PopupStartLock::release() {
+    if (descriptor_ < 0) return;
+    close(descriptor_);  // which drops the lock
+    descriptor_ = -1;
+}
+#endif
 
 }  // namespace korinde

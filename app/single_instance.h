@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QLockFile>
 #include <QString>
+
+#ifdef Q_OS_WIN
+#include <QLockFile>
+#endif
 
 #ifndef Q_OS_WIN
 #include <sys/un.h>
@@ -42,10 +45,20 @@ bool popup_may_be_open();
 class PopupStartLock {
 public:
     PopupStartLock();
+    PopupStartLock(const PopupStartLock&) = delete;
+    PopupStartLock& operator=(const PopupStartLock&) = delete;
+#ifdef Q_OS_WIN
     void release() { file_.unlock(); }
 
 private:
     QLockFile file_;
+#else
+    ~PopupStartLock() { release(); }
+    void release();
+
+private:
+    int descriptor_ = -1;
+#endif
 };
 
 }  // namespace korinde
