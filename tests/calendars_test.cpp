@@ -1,0 +1,181 @@
+// The user's calendars as feeds in the shapes Google, Outlook and iCloud
+// publish, expanded into December 2026 as Tokyo's wall clock shows it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "calendars/feed.h"
+#include "calendars/one_line.h"
+
+namespace korinde::calendars {
+namespace {
+
+const char* const tokyo_zone =
+    "BEGIN:VTIMEZONE\r\nTZID:%s\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\nTZOFFSETFROM:+0900\r\n"
+    "TZOFFSETTO:+0900\r\nTZNAME:JST\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+
+std::string zone_named(const std::string& tzid) {
+    std::string zone = tokyo_zone;
+    zone.replace(zone.find("%s"), 2, tzid);
+    return zone;
+}
+
+std::string calendar(const std::string& body) {
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//"
+           "EN\r\nX-WR-CALNAME:仕事\r\nREFRESH-INTERVAL;VALUE=DURATION:PT1H\r\n" +
+           body + "END:VCALENDAR\r\n";
+}
+
+std::string event(const std::string& lines) {
+    return "BEGIN:VEVENT\r\nDTSTAMP:20261201T000000Z\r\n" + lines + "END:VEVENT\r\n";
+}
+
+// "2026-12-10 10:00 title", or "2026-12-24 終日 title".
+std::vector<std::string> shown(const Feed& feed, int first_day = 1, int last_day = 31) {
+    auto days = feed.between({2026, 12, static_cast<std::int16_t>(first_day)},
+                             {2026, 12, static_cast<std::int16_t>(last_day)}, "仕事")
+                    .occurrences;
+    std::sort(days.begin(), days.end(), comes_before);
+    std::vector<std::string> lines;
+    for (const Occurrence& o : days) {
+        char line[64];
+        if (o.start_minute) {
+            std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d ", o.day.year, o.day.month, o.day.day,
+                          *o.start_minute / 60, *o.start_minute % 60);
+        } else {
+            std::snprintf(line, sizeof line, "%04d-%02d-%02d 終日 ", o.day.year, o.day.month, o.day.day);
+        }
+        lines.push_back(line + o.title);
+    }
+    return lines;
+}
+
+class CalendarsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("TZ", "Asia/Tokyo", 1);
+        tzset();
+    }
+};
+
+TEST_F(CalendarsTest, FeedsShowTheirEventsOnTokyosDays) {
+    struct Case {
+        const char* shape;
+        std::string body;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"Google: a zone of its own",
+         zone_named("Asia/Tokyo") +
+             event("UID:g1\r\nDTSTART;TZID=Asia/Tokyo:20261210T100000\r\nDTEND;TZID=Asia/Tokyo:20261210T110000\r\n"
+                   "SUMMARY:会議\r\n"),
+         {"2026-12-10 10:00 会議"}},
+        {"UTC, late evening: the next morning in Tokyo",
+         event("UID:u\r\nDTSTART:20261210T233000Z\r\nSUMMARY:朝会\r\n"),
+         {"2026-12-11 08:30 朝会"}},
+        {"floating: as the wall clock here",
+         event("UID:f\r\nDTSTART:20261212T090000\r\nSUMMARY:歯医者\r\n"),
+         {"2026-12-12 09:00 歯医者"}},
+        {"all day over two days, the end exclusive",
+         event("UID:a\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261226\r\nSUMMARY:帰省\r\n"),
+         {"2026-12-24 終日 帰省", "2026-12-25 終日 帰省"}},
+        {"Outlook: a Windows zone with its VTIMEZONE",
+         zone_named("Tokyo Standard Time") +
+             event("UID:o1\r\nDTSTART;TZID=Tokyo Standard Time:20261215T140000\r\nDURATION:PT1H\r\nSUMMARY:打合せ\r\n"),
+         {"2026-12-15 14:00 打合せ"}},
+        {"Outlook: a Windows zone without one",
+         event("UID:o2\r\nDTSTART;TZID=\"Pacific Standard Time\":20261215T170000\r\nSUMMARY:米国と\r\n"),
+         {"2026-12-16 10:00 米国と"}},
+        {"iCloud: weekly, one skipped, one moved, one cancelled",
+         event("UID:w\r\nDTSTART;TZID=Asia/Tokyo:20261102T090000\r\nDTEND;TZID=Asia/Tokyo:20261102T093000\r\n"
+               "RRULE:FREQ=WEEKLY;BYDAY=MO\r\nEXDATE;TZID=Asia/Tokyo:20261207T090000\r\nSUMMARY:週次\r\n") +
+             event(
+                 "UID:w\r\nRECURRENCE-ID;TZID=Asia/Tokyo:20261214T090000\r\nDTSTART;TZID=Asia/Tokyo:20261215T130000\r\n"
+                 "SUMMARY:週次 (火曜に変更)\r\n") +
+             event(
+                 "UID:w\r\nRECURRENCE-ID;TZID=Asia/Tokyo:20261221T090000\r\nDTSTART;TZID=Asia/Tokyo:20261221T090000\r\n"
+                 "STATUS:CANCELLED\r\nSUMMARY:週次\r\n") +
+             zone_named("Asia/Tokyo"),
+         {"2026-12-15 13:00 週次 (火曜に変更)", "2026-12-28 09:00 週次"}},
+        {"monthly, counted, and an extra date",
+         event("UID:m\r\nDTSTART;VALUE=DATE:20260901\r\nRRULE:FREQ=MONTHLY;COUNT=4\r\nRDATE;VALUE=DATE:20261231\r\n"
+               "SUMMARY:月初\r\n"),
+         {"2026-12-01 終日 月初", "2026-12-31 終日 月初"}},
+        {"through midnight, and ending at one",
+         event("UID:n1\r\nDTSTART:20261230T220000\r\nDTEND:20261231T020000\r\nSUMMARY:年越し\r\n") +
+             event("UID:n2\r\nDTSTART:20261220T230000\r\nDTEND:20261221T000000\r\nSUMMARY:夜\r\n"),
+         {"2026-12-20 23:00 夜", "2026-12-30 22:00 年越し", "2026-12-31 終日 年越し"}},
+        {"cancelled, and outside the month",
+         event("UID:c\r\nDTSTART:20261205T100000\r\nSTATUS:CANCELLED\r\nSUMMARY:中止\r\n") +
+             event("UID:x\r\nDTSTART:20270105T100000\r\nSUMMARY:来年\r\n"),
+         {}},
+    };
+    for (const Case& c : cases) {
+        const Feed feed = Feed::parse(calendar(c.body));
+        EXPECT_TRUE(feed.problems().empty()) << c.shape << ": " << feed.problems().front();
+        EXPECT_EQ(shown(feed), c.expected) << c.shape;
+    }
+    const Feed feed = Feed::parse(calendar(""));
+    EXPECT_EQ(feed.name(), "仕事");
+    EXPECT_EQ(feed.refresh_interval(), std::chrono::minutes(60));
+}
+
+TEST_F(CalendarsTest, BrokenFeedsEndInAProblemNotACrash) {
+    struct Case {
+        const char* shape;
+        std::string text;
+        std::string problem;  // the start of the first
+        std::vector<std::string> expected;
+    };
+    std::string deep = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < 10000; ++i) deep += "BEGIN:X\r\n";
+    const Case cases[] = {
+        {"not iCalendar", "<html><body>404</body></html>", "iCalendar ではありません", {}},
+        {"nested ten thousand deep", deep, "入れ子が深すぎます", {}},
+        {"too large", calendar(std::string(max_feed_bytes, 'x')), "大きすぎます", {}},
+        {"an unknown zone, read as local",
+         calendar(event("UID:z\r\nDTSTART;TZID=Mars/Olympus:20261201T100000\r\nSUMMARY:火星\r\n")),
+         "時間帯「Mars/Olympus」が分からない",
+         {"2026-12-01 10:00 火星"}},
+        {"no start", calendar(event("UID:s\r\nSUMMARY:いつ？\r\n")), "開始日時のない予定 1 件", {}},
+        {"invalid UTF-8 and a tab in the title",
+         calendar(event("UID:b\r\nDTSTART:20261201T100000\r\nSUMMARY:\xff\xfe\\tA\r\n")),
+         "",
+         {"2026-12-01 10:00 \xEF\xBF\xBD\xEF\xBF\xBD A"}},
+    };
+    for (const Case& c : cases) {
+        const Feed feed = Feed::parse(c.text);
+        if (c.problem.empty()) {
+            EXPECT_TRUE(feed.problems().empty()) << c.shape;
+        } else {
+            ASSERT_FALSE(feed.problems().empty()) << c.shape;
+            EXPECT_EQ(feed.problems().front().rfind(c.problem, 0), 0U) << c.shape << ": " << feed.problems().front();
+        }
+        EXPECT_EQ(shown(feed), c.expected) << c.shape;
+    }
+}
+
+// Every second since 1970 without end: followed only as far as the budget,
+// and said so, in well under a second.
+TEST_F(CalendarsTest, AnEndlessRuleIsCutShort) {
+    const Feed feed =
+        Feed::parse(calendar(event("UID:e\r\nDTSTART:19700101T000000Z\r\nRRULE:FREQ=SECONDLY\r\nSUMMARY:秒\r\n")));
+    const auto started = std::clock();
+    const auto days = feed.between({2026, 12, 1}, {2026, 12, 31}, "仕事");
+    EXPECT_TRUE(days.cut_short);
+    EXPECT_LT(double(std::clock() - started) / CLOCKS_PER_SEC, 1.0);
+}
+
+TEST(OneLine, KeepsOneLineOfValidText) {
+    EXPECT_EQ(one_line(nullptr), "");
+    EXPECT_EQ(one_line("  会議\r\n\t室  A "), "会議 室 A");
+    EXPECT_EQ(one_line("\xC0\xAF\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+    const std::string long_title(300, 'a');
+    EXPECT_EQ(one_line(long_title.c_str()), std::string(max_line_characters, 'a') + "…");
+}
+
+}  // namespace
+}  // namespace korinde::calendars
