@@ -9,8 +9,10 @@ namespace {
 
 bool starts_with(std::string_view text, std::string_view start) {
     if (text.size() < start.size()) return false;
-    return std::equal(start.begin(), start.end(), text.begin(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? static_cast<char>(a + 32) : a) == b; });
+    // `start` is lower case; the text's letters may be either.
+    return std::equal(start.begin(), start.end(), text.begin(), [](char wanted, char c) {
+        return (c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c) == wanted;
+    });
 }
 
 // The host of scheme://[user@]host[:port]/…, brackets kept for IPv6.
