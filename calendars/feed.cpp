@@ -2,20 +2,11 @@
 
 #include <algorithm>
 #include <map>
-#include <tuple>
 
 #include "calendars/one_line.h"
 #include "calendars/parsed_feed.h"
 
 namespace korinde::calendars {
-
-bool comes_before(const Occurrence& a, const Occurrence& b) {
-    const auto key = [](const Occurrence& o) {
-        return std::tuple(o.day.year, o.day.month, o.day.day, o.start_minute.has_value(), o.start_minute.value_or(0),
-                          std::string_view(o.title), std::string_view(o.calendar));
-    };
-    return key(a) < key(b);
-}
 
 namespace {
 

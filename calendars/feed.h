@@ -13,23 +13,11 @@
 #include <vector>
 
 #include "engine/calendar.h"
+#include "view/day_events.h"
 
 namespace korinde::calendars {
 
-// One event on one day: a multi-day event is on each of its days.
-struct Occurrence {
-    kyotu1::ClockDate day;
-    // Minutes after the day's local midnight; none for an all-day event, and
-    // none on the days a timed event runs through without starting.
-    std::optional<int> start_minute;
-    std::string title;     // one line of valid UTF-8
-    std::string calendar;  // the calendar's name, as the user gave it
-    friend bool operator==(const Occurrence&, const Occurrence&) = default;
-};
-
-// All-day events first, then by time, then by title: the order every list
-// of a day shows.
-bool comes_before(const Occurrence& a, const Occurrence& b);
+using Occurrence = kyotu1::DayEvent;
 
 // What a feed may be before it is refused unread, and how far one event's
 // repetitions are followed in one expansion.

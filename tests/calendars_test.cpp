@@ -39,7 +39,7 @@ std::vector<std::string> shown(const Feed& feed, int first_day = 1, int last_day
     auto days = feed.between({2026, 12, static_cast<std::int16_t>(first_day)},
                              {2026, 12, static_cast<std::int16_t>(last_day)}, "仕事")
                     .occurrences;
-    std::sort(days.begin(), days.end(), comes_before);
+    std::sort(days.begin(), days.end(), kyotu1::comes_before);
     std::vector<std::string> lines;
     for (const Occurrence& o : days) {
         char line[64];
