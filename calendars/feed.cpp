@@ -24,25 +24,52 @@ bool starts_with_word(std::string_view line, std::string_view word) {
     return true;
 }
 
-// What is refused before libical sees it: too large, nested too deep, or no
-// calendar at all.
-std::optional<std::string> refusal(std::string_view text) {
-    if (text.size() > max_feed_bytes) return "大きすぎます (20 MiB まで)";
+// A physical line longer than this is no calendar's: libical's time on one
+// grows with the square of its length (a 20 MiB line would take minutes). A
+// long text is folded into lines of 75 bytes.
+constexpr std::size_t max_line_bytes = 64 * 1024;
+
+// The feed as libical gets it, or why it gets nothing: too large, nested too
+// deep, or no calendar at all. Lines libical would stumble over, or complain
+// of on standard error, are left out and counted.
+struct Screened {
+    std::string text;
+    std::string refusal;
+    int long_lines = 0;
+    int stray_ends = 0;  // END: with no BEGIN: open
+};
+
+Screened screened(std::string_view text) {
+    Screened result;
+    if (text.size() > max_feed_bytes) return {{}, "大きすぎます (20 MiB まで)"};
+    result.text.reserve(text.size());
     int depth = 0;
     bool calendar = false;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
         const std::string_view line = text.substr(at, end - at);
         at = end + 1;
+        if (line.size() > max_line_bytes) {
+            ++result.long_lines;
+            continue;
+        }
         if (starts_with_word(line, "BEGIN:")) {
             calendar = calendar || starts_with_word(line, "BEGIN:VCALENDAR");
-            if (++depth > max_depth) return "入れ子が深すぎます";
+            if (++depth > max_depth) return {{}, "入れ子が深すぎます"};
         } else if (starts_with_word(line, "END:")) {
-            depth = std::max(0, depth - 1);
+            if (depth == 0) {
+                ++result.stray_ends;
+                continue;
+            }
+            --depth;
         }
+        for (const char c : line) {
+            if (c != '\0') result.text += c;  // C's strings, libical's, would end there
+        }
+        result.text += '\n';
     }
-    if (!calendar) return "iCalendar ではありません (BEGIN:VCALENDAR がありません)";
-    return std::nullopt;
+    if (!calendar) return {{}, "iCalendar ではありません (BEGIN:VCALENDAR がありません)"};
+    return result;
 }
 
 std::int64_t length_of(icalcomponent* component, ZoneResolver& zones, const icaltimetype& start) {
@@ -65,14 +92,20 @@ void exclude(Event& event, const Moment& moment) {
 
 Feed Feed::parse(std::string_view text) {
     Feed feed;
-    if (auto why = refusal(text)) {
-        feed.problems_.push_back(*why);
+    const Screened screen = screened(text);
+    if (!screen.refusal.empty()) {
+        feed.problems_.push_back(screen.refusal);
         return feed;
     }
+    if (screen.long_lines > 0) {
+        feed.problems_.push_back("長すぎる行 " + std::to_string(screen.long_lines) + " 行を省きました");
+    }
+    if (screen.stray_ends > 0) {
+        feed.problems_.push_back("BEGIN のない END " + std::to_string(screen.stray_ends) + " 行を省きました");
+    }
     icalerror_set_errors_are_fatal(0);  // a feed's fault is never the program's end
-    const std::string terminated(text);
     auto parsed = std::make_shared<Parsed>();
-    parsed->root.reset(icalparser_parse_string(terminated.c_str()));
+    parsed->root.reset(icalparser_parse_string(screen.text.c_str()));
     icalcomponent* root = parsed->root.get();
     if (root != nullptr && icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) parsed->calendar = root;
     if (root != nullptr && icalcomponent_isa(root) == ICAL_XROOT_COMPONENT) {
@@ -84,6 +117,9 @@ Feed Feed::parse(std::string_view text) {
     }
     if (const int errors = icalcomponent_count_errors(root); errors > 0) {
         feed.problems_.push_back("読めない行が " + std::to_string(errors) + " か所ありました");
+    }
+    if (const int dropped = drop_unsound_zones(parsed->calendar); dropped > 0) {
+        feed.problems_.push_back("変化の規則が読めない時間帯 " + std::to_string(dropped) + " 件を使いませんでした");
     }
     ZoneResolver zones(parsed->calendar);
     std::map<std::string, std::vector<Moment>, std::less<>> replaced;  // by UID

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace korinde::calendars {
 namespace {
@@ -56,7 +57,44 @@ std::tm broken_down(std::time_t seconds, bool local) {
     return parts;
 }
 
+// Real zones change their offsets by yearly rules or by a list of dates, some
+// hundreds for the oldest.
+constexpr int max_zone_parts = 1000;
+
+bool empty(const short* list) { return list[0] == ICAL_RECURRENCE_ARRAY_MAX; }
+
+bool is_yearly_rule(icalproperty* rule) {
+    const icalrecurrencetype recur = icalproperty_get_rrule(rule);
+    return recur.freq == ICAL_YEARLY_RECURRENCE && empty(recur.by_second) && empty(recur.by_minute) &&
+           empty(recur.by_hour) && empty(recur.by_year_day);
+}
+
+bool is_sound_zone(icalcomponent* zone) {
+    int parts = 0;
+    for (icalcomponent* part = icalcomponent_get_first_component(zone, ICAL_ANY_COMPONENT); part != nullptr;
+         part = icalcomponent_get_next_component(zone, ICAL_ANY_COMPONENT)) {
+        parts += 1 + icalcomponent_count_properties(part, ICAL_RDATE_PROPERTY);
+        if (parts > max_zone_parts || icalcomponent_count_properties(part, ICAL_RRULE_PROPERTY) > 1) return false;
+        icalproperty* rule = icalcomponent_get_first_property(part, ICAL_RRULE_PROPERTY);
+        if (rule != nullptr && !is_yearly_rule(rule)) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+int drop_unsound_zones(icalcomponent* calendar) {
+    std::vector<icalcomponent*> unsound;
+    for (icalcomponent* zone = icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT); zone != nullptr;
+         zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT)) {
+        if (!is_sound_zone(zone)) unsound.push_back(zone);
+    }
+    for (icalcomponent* zone : unsound) {
+        icalcomponent_remove_component(calendar, zone);
+        icalcomponent_free(zone);
+    }
+    return static_cast<int>(unsound.size());
+}
 
 LocalTime local_time(const Moment& moment) {
     const std::tm parts = broken_down(static_cast<std::time_t>(moment.seconds), moment.kind == Moment::Kind::instant);

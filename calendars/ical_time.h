@@ -36,6 +36,11 @@ Moment moment_of(const icaltimetype& time);
 // time in like's zone.
 icaltimetype ical_time_at(std::int64_t seconds, const icaltimetype& like);
 
+// Takes out of the calendar every VTIMEZONE whose changes libical would
+// expand without end (a rule other than yearly, or thousands of dates): its
+// times are read as if it were not there. Returns how many went.
+int drop_unsound_zones(icalcomponent* calendar);
+
 // Finds a property's zone: the feed's own VTIMEZONE, else libical's zone of
 // that name, else the zone a Windows name stands for ("Tokyo Standard
 // Time"). A TZID that names none is kept in unknown_zones() and its time

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -139,6 +141,24 @@ TEST_F(CalendarsTest, FeedsShowTheirEventsOnTokyosDays) {
     EXPECT_EQ(feed.refresh_interval(), std::chrono::minutes(60));
 }
 
+// The feeds of tests/calendars/feeds, written in the shapes Google, Outlook
+// and iCloud publish.
+TEST_F(CalendarsTest, PublishedShapesFromTheirFiles) {
+    const std::pair<const char*, std::vector<std::string>> feeds[] = {
+        {"google.ics",
+         {"2026-12-10 10:00 定例会議", "2026-12-17 15:00 定例会議（午後に変更）", "2026-12-28 終日 冬期休暇",
+          "2026-12-29 終日 冬期休暇", "2026-12-30 終日 冬期休暇", "2026-12-31 10:00 定例会議"}},
+        {"outlook.ics", {"2026-12-07 10:00 月例報告", "2026-12-14 08:00 出張 (大阪)", "2026-12-15 終日 出張 (大阪)"}},
+        {"icloud.ics", {"2026-12-19 10:00 子どもの発表会", "2026-12-25 終日 クリスマス", "2026-12-31 23:00 年越し"}},
+    };
+    for (const auto& [file, expected] : feeds) {
+        std::ifstream in(std::string(KORINDE_FEEDS_DIR) + "/" + file, std::ios::binary);
+        const Feed feed = Feed::parse(std::string(std::istreambuf_iterator<char>(in), {}));
+        EXPECT_TRUE(feed.problems().empty()) << file;
+        EXPECT_EQ(shown(feed), expected) << file;
+    }
+}
+
 TEST_F(CalendarsTest, BrokenFeedsEndInAProblemNotACrash) {
     struct Case {
         const char* shape;
@@ -157,6 +177,18 @@ TEST_F(CalendarsTest, BrokenFeedsEndInAProblemNotACrash) {
          "時間帯「Mars/Olympus」が分からない",
          {"2026-12-01 10:00 火星"}},
         {"no start", calendar(event("UID:s\r\nSUMMARY:いつ？\r\n")), "開始日時のない予定 1 件", {}},
+        {"a zone that changes every second",
+         calendar("BEGIN:VTIMEZONE\r\nTZID:Z\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\nRRULE:FREQ=SECONDLY\r\n"
+                  "TZOFFSETFROM:+0900\r\nTZOFFSETTO:+0900\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n" +
+                  event("UID:z\r\nDTSTART;TZID=Z:20261201T100000\r\nSUMMARY:秒\r\n")),
+         "変化の規則が読めない時間帯 1 件",
+         {"2026-12-01 10:00 秒"}},
+        {"a line of a megabyte, and an END with no BEGIN",
+         calendar(event("UID:l\r\nDTSTART:20261201T100000\r\nDESCRIPTION:" + std::string(1 << 20, 'x') +
+                        "\r\nSUMMARY:長い\r\n") +
+                  "END:VEVENT\r\n"),
+         "長すぎる行 1 行",
+         {"2026-12-01 10:00 長い"}},
         {"invalid UTF-8 and a tab in the title",
          calendar(event("UID:b\r\nDTSTART:20261201T100000\r\nSUMMARY:\xff\xfe\\tA\r\n")),
          "",
