@@ -21,7 +21,10 @@ bool standard_output_flushed() { return static_cast<bool>(std::cout.flush()); }
 #else
 bool print_out(std::string_view text) { return std::fwrite(text.data(), 1, text.size(), stdout) == text.size(); }
 
-void print_err(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stderr); }
+void print_err(std::string_view text) {
+    // A message that standard error refuses has nowhere else to go.
+    static_cast<void>(std::fwrite(text.data(), 1, text.size(), stderr));
+}
 
 bool standard_output_flushed() { return std::fflush(stdout) == 0 && std::ferror(stdout) == 0; }
 #endif
