@@ -56,11 +56,11 @@ bool add_repetitions(const Event& event, const Range& range, const std::string& 
     const icalrecurrencetype rule = icalproperty_get_rrule(event.rule);
     icalrecur_iterator* iterator = icalrecur_iterator_new(rule, event.start);
     if (iterator == nullptr) {  // a rule libical cannot follow: the start alone
-        if (range.reaches(event, moment_of(event.start))) add_days(event, moment_of(event.start), range, calendar, out);
+        if (range.reaches(event, event.first)) add_days(event, event.first, range, calendar, out);
         return true;
     }
     const std::int64_t earliest = range.lower - event.length;
-    if (rule.count == 0 && earliest > moment_of(event.start).seconds) {
+    if (rule.count == 0 && earliest > event.first.seconds) {
         icalrecur_iterator_set_start(iterator, ical_time_at(earliest, event.start));
     }
     bool whole = true;
@@ -96,8 +96,8 @@ Feed::Days Feed::between(kyotu1::ClockDate first, kyotu1::ClockDate last, const 
                       seconds_of(day_of(last) + std::chrono::days(1)) + zone_margin};
     int budget = max_repetitions_per_expansion;
     for (const Event& event : calendar_->events) {
-        const Moment start = moment_of(event.start);
-        if (event.rule != nullptr) {
+        const Moment& start = event.first;
+        if (event.rule != nullptr && start.seconds <= range.upper) {
             days.cut_short = !add_repetitions(event, range, calendar, budget, days.occurrences) || days.cut_short;
         } else if (range.reaches(event, start)) {
             add_days(event, start, range, calendar, days.occurrences);

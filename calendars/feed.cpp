@@ -143,6 +143,7 @@ Feed Feed::parse(std::string_view text) {
             ++without_start;
             continue;
         }
+        event.first = moment_of(event.start);
         event.length = length_of(component, zones, event.start);
         event.title = one_line(icalcomponent_get_summary(component));
         if (!is_override) {

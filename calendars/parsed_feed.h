@@ -19,6 +19,7 @@ inline constexpr std::int64_t day_seconds = 86'400;
 
 struct Event {
     icaltimetype start;
+    Moment first;             // the start's moment, worked out once: libical's zone look-up is slow
     std::int64_t length = 0;  // seconds from the start to the end
     std::string title;
     std::string uid;                                // of a master, whose repetitions overrides may replace
@@ -29,7 +30,9 @@ struct Event {
 };
 
 inline bool is_excluded(const Event& event, const Moment& start) {
-    return event.excluded.contains(start) || event.excluded_days.contains(local_time(start).day);
+    if (event.excluded.empty()) return false;
+    return event.excluded.contains(start) ||
+           (!event.excluded_days.empty() && event.excluded_days.contains(local_time(start).day));
 }
 
 struct IcalFree {
