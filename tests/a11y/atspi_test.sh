@@ -16,7 +16,9 @@ done
 export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 # The session bus ends with the command, taking the bus launcher with it.
-exec dbus-run-session -- bash -c '
+# Not exec'd: the trap must outlive it to stop the X server, which a later
+# run would otherwise find holding a display.
+dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     "$1" &
     program=$!
