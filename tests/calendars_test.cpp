@@ -277,6 +277,8 @@ TEST(Subscriptions, TheFileIsReadLineByLineAndADamagedOneIsTold) {
 TEST(OneLine, KeepsOneLineOfValidText) {
     EXPECT_EQ(one_line(nullptr), "");
     EXPECT_EQ(one_line("  会議\r\n\t室  A "), "会議 室 A");
+    // Four bytes (a name's 𠮷), and the lowest character of three.
+    EXPECT_EQ(one_line("𠮷野家 \xE0\xA0\x80"), "𠮷野家 \xE0\xA0\x80");
     EXPECT_EQ(one_line("\xC0\xAF\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
     const std::string long_title(300, 'a');
     EXPECT_EQ(one_line(long_title.c_str()), std::string(max_line_characters, 'a') + "…");
