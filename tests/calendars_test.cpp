@@ -71,24 +71,12 @@ TEST_F(CalendarsTest, FeedsShowTheirEventsOnTokyosDays) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"Google: a zone of its own",
-         zone_named("Asia/Tokyo") +
-             event("UID:g1\r\nDTSTART;TZID=Asia/Tokyo:20261210T100000\r\nDTEND;TZID=Asia/Tokyo:20261210T110000\r\n"
-                   "SUMMARY:会議\r\n"),
-         {"2026-12-10 10:00 会議"}},
         {"UTC, late evening: the next morning in Tokyo",
          event("UID:u\r\nDTSTART:20261210T233000Z\r\nSUMMARY:朝会\r\n"),
          {"2026-12-11 08:30 朝会"}},
         {"floating: as the wall clock here",
          event("UID:f\r\nDTSTART:20261212T090000\r\nSUMMARY:歯医者\r\n"),
          {"2026-12-12 09:00 歯医者"}},
-        {"all day over two days, the end exclusive",
-         event("UID:a\r\nDTSTART;VALUE=DATE:20261224\r\nDTEND;VALUE=DATE:20261226\r\nSUMMARY:帰省\r\n"),
-         {"2026-12-24 終日 帰省", "2026-12-25 終日 帰省"}},
-        {"Outlook: a Windows zone with its VTIMEZONE",
-         zone_named("Tokyo Standard Time") +
-             event("UID:o1\r\nDTSTART;TZID=Tokyo Standard Time:20261215T140000\r\nDURATION:PT1H\r\nSUMMARY:打合せ\r\n"),
-         {"2026-12-15 14:00 打合せ"}},
         {"Outlook: a Windows zone without one",
          event("UID:o2\r\nDTSTART;TZID=\"Pacific Standard Time\":20261215T170000\r\nSUMMARY:米国と\r\n"),
          {"2026-12-16 10:00 米国と"}},
@@ -111,21 +99,6 @@ TEST_F(CalendarsTest, FeedsShowTheirEventsOnTokyosDays) {
          event("UID:n1\r\nDTSTART:20261230T220000\r\nDTEND:20261231T020000\r\nSUMMARY:年越し\r\n") +
              event("UID:n2\r\nDTSTART:20261220T230000\r\nDTEND:20261221T000000\r\nSUMMARY:夜\r\n"),
          {"2026-12-20 23:00 夜", "2026-12-30 22:00 年越し", "2026-12-31 終日 年越し"}},
-        {"a dozen events in a row",
-         [] {
-             std::string body;
-             for (int day = 1; day <= 12; ++day) {
-                 body += event("UID:d" + std::to_string(day) + "\r\nDTSTART;VALUE=DATE:202612" + (day < 10 ? "0" : "") +
-                               std::to_string(day) + "\r\nSUMMARY:日課\r\n");
-             }
-             return body;
-         }(),
-         [] {
-             std::vector<std::string> lines;
-             for (int day = 1; day <= 12; ++day)
-                 lines.push_back("2026-12-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + " 終日 日課");
-             return lines;
-         }()},
         {"cancelled, and outside the month",
          event("UID:c\r\nDTSTART:20261205T100000\r\nSTATUS:CANCELLED\r\nSUMMARY:中止\r\n") +
              event("UID:x\r\nDTSTART:20270105T100000\r\nSUMMARY:来年\r\n"),
